@@ -1,0 +1,39 @@
+// Surface storage and fill.
+#include "media/surface.h"
+
+#include <algorithm>
+
+#include "media/canvas.h"
+
+TDirectDrawSurface::TDirectDrawSurface() = default;
+TDirectDrawSurface::TDirectDrawSurface(int32_t width, int32_t height) { SetSize(width, height); }
+TDirectDrawSurface::~TDirectDrawSurface() = default;
+TDirectDrawSurface::TDirectDrawSurface(TDirectDrawSurface&& other) noexcept
+    : ColorKey(other.ColorKey),
+      width_(other.width_),
+      height_(other.height_),
+      pixels_(std::move(other.pixels_)) {
+  other.width_ = other.height_ = 0;
+}
+TDirectDrawSurface& TDirectDrawSurface::operator=(TDirectDrawSurface&& other) noexcept {
+  ColorKey = other.ColorKey;
+  width_ = other.width_;
+  height_ = other.height_;
+  pixels_ = std::move(other.pixels_);
+  canvas_.reset();
+  other.width_ = other.height_ = 0;
+  return *this;
+}
+
+void TDirectDrawSurface::SetSize(int32_t width, int32_t height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<size_t>(width_) * height_, 0);
+}
+
+void TDirectDrawSurface::Fill(uint32_t pixel) { std::fill(pixels_.begin(), pixels_.end(), pixel); }
+
+TDirectDrawSurfaceCanvas& TDirectDrawSurface::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<TDirectDrawSurfaceCanvas>(*this);
+  return *canvas_;
+}

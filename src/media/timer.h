@@ -1,0 +1,31 @@
+// The frame timer: calls OnTimer with LagCount, the milliseconds since the previous call (at least 1).
+#pragma once
+#include <cstdint>
+#include <functional>
+
+class IClock;
+
+class TDXTimer {
+ public:
+  explicit TDXTimer(IClock& clock);
+
+  uint32_t Interval = 0;
+  bool ActiveOnly = true;
+  std::function<void(int32_t lagCount)> OnTimer;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  // One idle tick of the message loop: fires OnTimer when a frame is due.
+  void Tick();
+  // The application gained or lost the focus.
+  void SetApplicationActive(bool active);
+  bool Running() const { return running_; }
+
+ private:
+  IClock& clock_;
+  bool enabled_ = false;
+  bool running_ = false;
+  bool tickInstalled_ = false;
+  bool applicationActive_ = true;
+  uint32_t lastTick_ = 0;
+};

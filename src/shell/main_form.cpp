@@ -1,0 +1,160 @@
+// The main window: start-up, shutdown and the frame handler's dispatch over the screen states.
+#include "shell/main_form.h"
+
+#include <filesystem>
+
+#include "play/game_state.h"
+#include "platform/backend.h"
+#include "screens/intro.h"
+#include "shell/load_failure.h"
+#include "shell/music_control.h"
+#include "shell/screen_frames.h"
+#include "shell/screen_state.h"
+#include "shell/sound_effects.h"
+#include "store/configuration.h"
+
+TMainForm* MainForm = nullptr;
+
+TMainForm::TMainForm(const TPlatform& platform)
+    : DXDraw(platform.Display),
+      DXTimer(platform.Clock),
+      DXInput(platform.Keyboard),
+      DXSound(platform.Mixer) {
+  MainForm = this;
+  DXDraw.Options = doNoWindowChange | doAllowReboot | doWaitVBlank | doCenter | doFlip |
+                   doHardware | doSelectDriver;
+  DXDraw.OnInitialize = [this] { DXDrawInitialize(); };
+  DXDraw.OnFinalize = [this] { DXDrawFinalize(); };
+  DXTimer.Interval = 0;
+  DXTimer.ActiveOnly = true;
+  DXTimer.OnTimer = [this](int32_t lagCount) { DXTimerTimer(lagCount); };
+  DXDraw.Attach(DXImageList.Items);
+  // The sound output opens its device while the window is being loaded, before FormCreate.
+  DXSound.Attach(DXWaveList.Items);
+  DXSound.Initialize();
+  SoundEffects = &DXWaveList.Items;
+}
+
+TMainForm::~TMainForm() {
+  if (SoundEffects == &DXWaveList.Items) SoundEffects = nullptr;
+  if (MainForm == this) MainForm = nullptr;
+}
+
+namespace {
+bool FileExists(const char* path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+void GiveRecordsFirstValues() {
+  Game.StateTime = 0;
+  Game.QueueCount = 0;
+  Game.Score = 0;
+  Game.Queue[0].Y = 462;
+  Game.CursorCol = 1;
+  Game.CursorRow = 1;
+  Game.CursorOffsetX = 0.0;
+  Game.CursorOffsetY = 0.0;
+  Game.CursorStepX = 0;
+  Game.CursorStepY = 0;
+  Game.CursorPulseStep = 1;
+  Game.CursorPulse = 50;
+  for (auto& column : Game.Board) {
+    for (auto& cell : column) {
+      cell.Kind = 0;
+      cell.FreeElectrons = 0;
+    }
+  }
+  LatchUp = LatchDown = LatchLeft = LatchRight = LatchConfirm = LatchBack = 0;
+  ScreenState = ssIntro;
+  ShowMenu(StartLabels, 5, 1);
+  InfoTopLine = 1;
+  Settings = {0, 1, 1, 1};
+  ResetIntro();
+}
+}  // namespace
+
+void TMainForm::FormCreate() {
+  DXDraw.Options |= doFullScreen;
+  DXDraw.Initialize();
+  // The random generator is seeded by whoever created the window (clock or --seed).
+  GiveRecordsFirstValues();
+
+  TConfigRecords records;
+  ConfigFailed = ReadConfiguration(records);
+  ApplyConfiguration(records);
+
+  Game.MoleculesMade = 0;
+  Game.Phase = phPlay;
+  Game.LevelNumber = 1;
+  Game.NextAtomTime = 0;
+  Game.BoardCleared = 1;
+
+  GraphicsFailed = false;
+  if (!ConfigFailed) {
+    if (FileExists("grafika.dat")) {
+      DXImageList.Items.LoadFromFile("grafika.dat");
+      if (DXImageList.Items.Count() == 0) GraphicsFailed = true;
+    } else {
+      GraphicsFailed = true;
+    }
+  }
+
+  SoundsFailed = false;
+  if (!ConfigFailed && !GraphicsFailed) {
+    if (FileExists("zvuky.dat")) {
+      DXWaveList.Items.LoadFromFile("zvuky.dat");
+      if (DXWaveList.Items.Count() == 0) {
+        SoundsFailed = true;
+      } else {
+        DXWaveList.Items.Find("menu_ok").SetFrequency(25000);
+        DXWaveList.Items.Find("vymena").SetFrequency(18000);
+      }
+    } else {
+      SoundsFailed = true;
+    }
+  }
+
+  MusicFailed = false;
+  if (!ConfigFailed && !GraphicsFailed && !SoundsFailed) StartMusic(MusicFailed);
+}
+
+void TMainForm::FormClose() {
+  StopMusic();
+  DXDraw.Finalize();
+  DXDraw.Options &= ~static_cast<uint32_t>(doFullScreen);
+}
+
+void TMainForm::DXDrawInitialize() { DXTimer.SetEnabled(true); }
+void TMainForm::DXDrawFinalize() { DXTimer.SetEnabled(false); }
+
+void TMainForm::Close() {
+  if (closed_) return;
+  closed_ = true;
+  FormClose();
+}
+
+void TMainForm::DXTimerTimer(int32_t lagCount) {
+  if (closed_) return;
+  if (ConfigFailed || GraphicsFailed || SoundsFailed || MusicFailed) {
+    LoadFailureFrame(*this, lagCount);
+    return;
+  }
+  bool drew = false;
+  switch (ScreenState) {
+    case ssIntro: drew = IntroFrame(lagCount); break;
+    case ssMainMenu: drew = MainMenuFrame(lagCount); break;
+    case ssModeChoice: drew = ModeChoiceFrame(lagCount); break;
+    case ssSettings: drew = SettingsFrame(lagCount); break;
+    case ssHallOfFame: drew = HallOfFameFrame(lagCount); break;
+    case ssInformation: drew = InformationFrame(lagCount); break;
+    case ssQuitQuestion: drew = QuitQuestionFrame(lagCount); break;
+    case ssPlay: drew = PlayFrame(lagCount); break;
+    case ssGameOver: drew = GameOverFrame(lagCount); break;
+    case ssNameEntry: drew = NameEntryFrame(lagCount); break;
+    default: break;
+  }
+  if (!drew || closed_) return;
+  MusicControl(lagCount);
+  DXDraw.Flip();
+}

@@ -1,0 +1,19 @@
+// Parameters of the twenty arcade levels and of the four other modes.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct TLevelParams {
+  int32_t TimeLimit = 0;  // ms
+  std::string AtomKinds;  // position k (1..5) is 'A' when kind k may be supplied
+  int32_t SupplyInterval = 0;  // ms
+  int32_t MoleculeGoal = 0;
+  int32_t MinMoleculeSize = 0;
+  int32_t BriefingDelay = 0;  // ms; not read from the file
+};
+
+// Indexed 1..20; entry 0 is unused.
+extern std::array<TLevelParams, 21> ArcadeLevels;
+// Indexed by game mode 2..5; entries 0 and 1 are unused.
+extern std::array<TLevelParams, 6> ModeParams;
