@@ -1,0 +1,7 @@
+// The game's one random generator; seeded once at start-up (from the clock, or a fixed seed).
+#pragma once
+#include <cstdint>
+
+void Randomize();                 // seed from the clock
+void RandSeed(uint32_t seed);     // fixed seed (tests, the headless runner)
+int32_t Random(int32_t range);    // uniform 0..range-1
