@@ -15,3 +15,9 @@ void ApplyConfiguration(const TConfigRecords&) {}
 #include "store/scramble.h"
 std::string Scramble(std::string_view plain) { return std::string(plain); }
 std::string Unscramble(std::string_view scrambled) { return std::string(scrambled); }
+
+#include "store/registry.h"
+void UseDefaultHighScoreStore() {}
+void UseHighScoreStoreFile(const std::string&) {}
+void UseMemoryHighScoreStore() {}
+void SetHighScoreStoreFailing(bool) {}
