@@ -1,6 +1,7 @@
 // Temporary stand-ins so the tree links; replaced by the sound list and mixer.
 #include "media/sound.h"
 #include "media/wave_list.h"
+#include "media/media_events.h"
 
 TWaveCollectionItem::TWaveCollectionItem(TWaveCollection& owner) : owner_(owner) {}
 TWaveCollectionItem::~TWaveCollectionItem() = default;
@@ -11,8 +12,8 @@ void TWaveCollectionItem::SetName(std::string name) {
 void TWaveCollectionItem::SetMaxPlayingCount(int32_t count) { maxPlayingCount_ = count < 0 ? 0 : count; }
 void TWaveCollectionItem::SetFrequency(int32_t frequency) { frequency_ = frequency; }
 void TWaveCollectionItem::SetVolume(int32_t volume) { volume_ = volume; }
-void TWaveCollectionItem::Play(bool) {}
-void TWaveCollectionItem::Stop() {}
+void TWaveCollectionItem::Play(bool) { RecordMediaEvent("play " + name_); }
+void TWaveCollectionItem::Stop() { RecordMediaEvent("stop " + name_); }
 
 TWaveCollection::TWaveCollection() = default;
 TWaveCollection::~TWaveCollection() = default;
