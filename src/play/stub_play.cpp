@@ -4,3 +4,6 @@
 bool PlayFrame(int32_t) { return false; }
 bool GameOverFrame(int32_t) { return false; }
 bool NameEntryFrame(int32_t) { return false; }
+
+#include "play/start_game.h"
+void StartGame(uint8_t) {}
