@@ -1,6 +1,7 @@
 // The keyboard state, sampled once per frame, indexed by Windows virtual-key code.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 class IKeyboardBackend;
