@@ -9,6 +9,7 @@ std::mt19937& Generator() {
   static std::mt19937 generator(5489u);
   return generator;
 }
+bool seeded = false;
 }  // namespace
 
 void Randomize() {
@@ -16,7 +17,12 @@ void Randomize() {
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
-void RandSeed(uint32_t seed) { Generator().seed(seed); }
+void RandSeed(uint32_t seed) {
+  Generator().seed(seed);
+  seeded = true;
+}
+
+bool RandomSeeded() { return seeded; }
 
 int32_t Random(int32_t range) {
   if (range <= 0) return 0;
