@@ -17,3 +17,9 @@ struct TLevelParams {
 extern std::array<TLevelParams, 21> ArcadeLevels;
 // Indexed by game mode 2..5; entries 0 and 1 are unused.
 extern std::array<TLevelParams, 6> ModeParams;
+
+// Whether atom kind 1..5 may be supplied; positions beyond the kinds text are not 'A'.
+bool AllowsKind(const TLevelParams& level, int32_t kind);
+// A level that allows no kind at all must get no atoms: drawing until an allowed kind comes up
+// would never end. The supply checks this before it draws.
+bool AllowsAnyKind(const TLevelParams& level);

@@ -1,0 +1,20 @@
+// Reading and crash-safe writing of the store file on disk.
+#pragma once
+#include <string>
+
+#include "store/store_format.h"
+
+enum class TStoreFileState {
+  kMissing,     // no file yet (or a damaged one was just set aside): a first run
+  kLoaded,      // the keys were read
+  kUnreadable,  // the file is there but cannot be used; it is left as it is
+};
+
+// A file that does not parse is renamed to "<path>.broken-N" (the first free N from 1), never
+// deleted, and reads as missing; when it cannot be renamed it is unreadable.
+TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys);
+
+// Writes "<path>.new", flushes it to the disk and renames it over the file, then flushes the
+// directory, so a crash at any moment leaves either the old or the new file whole. Creates
+// the directory when needed. False when nothing could be written.
+bool WriteStoreFile(const std::string& path, const TStoreKeys& keys);
