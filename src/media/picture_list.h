@@ -30,6 +30,12 @@ struct TPictureCollectionItemPattern {
   TRect Rect;
 };
 
+// A run of pixels of one pattern row that differ from the colour key, in pattern columns.
+struct TOpaqueSpan {
+  int32_t Start = 0;
+  int32_t Length = 0;
+};
+
 class TPictureCollection;
 
 class TPictureCollectionItem {
@@ -73,6 +79,16 @@ class TPictureCollectionItem {
   bool initialized_ = false;
   TDirectDrawSurface surface_;
   std::vector<TPictureCollectionItemPattern> patterns_;
+
+  // Keyed draws copy precomputed opaque runs instead of testing every pixel against the key.
+  // Row r of pattern p owns spans_[spanRowStarts_[p * h + r] .. spanRowStarts_[p * h + r + 1]),
+  // h being the effective pattern height; rebuilt whenever the colour key changes.
+  std::vector<TOpaqueSpan> spans_;
+  std::vector<uint32_t> spanRowStarts_;
+  void LayOutPatterns();
+  void BuildOpaqueSpans();
+  void DrawKeyedSpans(TDirectDrawSurface& dest, int32_t patternIndex, const TRect& source,
+                      int32_t destX, int32_t destY);
 };
 
 class TDXDraw;

@@ -6,7 +6,9 @@
 #include "media/canvas.h"
 
 TDirectDrawSurface::TDirectDrawSurface() = default;
-TDirectDrawSurface::TDirectDrawSurface(int32_t width, int32_t height) { SetSize(width, height); }
+TDirectDrawSurface::TDirectDrawSurface(int32_t width, int32_t height) {
+  SetSize(width, height);
+}
 TDirectDrawSurface::~TDirectDrawSurface() = default;
 TDirectDrawSurface::TDirectDrawSurface(TDirectDrawSurface&& other) noexcept
     : ColorKey(other.ColorKey),
@@ -20,7 +22,7 @@ TDirectDrawSurface& TDirectDrawSurface::operator=(TDirectDrawSurface&& other) no
   width_ = other.width_;
   height_ = other.height_;
   pixels_ = std::move(other.pixels_);
-  canvas_.reset();
+  // The canvas draws on this surface, whatever its pixels, so it keeps its settings.
   other.width_ = other.height_ = 0;
   return *this;
 }
@@ -31,7 +33,9 @@ void TDirectDrawSurface::SetSize(int32_t width, int32_t height) {
   pixels_.assign(static_cast<size_t>(width_) * height_, 0);
 }
 
-void TDirectDrawSurface::Fill(uint32_t pixel) { std::fill(pixels_.begin(), pixels_.end(), pixel); }
+void TDirectDrawSurface::Fill(uint32_t pixel) {
+  std::fill(pixels_.begin(), pixels_.end(), pixel);
+}
 
 TDirectDrawSurfaceCanvas& TDirectDrawSurface::Canvas() {
   if (!canvas_) canvas_ = std::make_unique<TDirectDrawSurfaceCanvas>(*this);
