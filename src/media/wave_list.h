@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "media/mixer.h"
 #include "media/name_index.h"
 
 class EWaveCollectionError : public std::runtime_error {
@@ -46,14 +47,27 @@ class TWaveCollectionItem {
   void Play(bool wait);
   void Stop();
 
+  // The voices in the mixer (for tests and diagnostics): the Master holding the samples, and the
+  // copies in their reuse order, oldest first.
+  TVoiceId MasterVoice() const { return master_; }
+  const std::vector<TVoiceId>& Copies() const { return copies_; }
+
  private:
   friend class TWaveCollection;
+  TMixer* Mixer() const;
+  TVoiceId ChooseCopy(TMixer& mixer);
+  void BuildMaster();
+  void FreeCopies();
+  void FreeVoices();
+
   TWaveCollection& owner_;
   std::string name_;
   int32_t maxPlayingCount_ = 0;
   int32_t frequency_ = 0;
   int32_t volume_ = 0;
   bool initialized_ = false;
+  TVoiceId master_ = kNoVoice;
+  std::vector<TVoiceId> copies_;
 };
 
 class TWaveCollection {
@@ -72,6 +86,8 @@ class TWaveCollection {
   // Replaces all items by a container file's content; defined with the container reader.
   void LoadFromFile(const std::string& fileName);
 
+  // Called by the sound output: Initialize marks every item ready when a device is open,
+  // Restore builds each initialized item's Master voice, Finalize frees all voices.
   void Initialize();
   void Finalize();
   void Restore();
