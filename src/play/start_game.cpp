@@ -1,0 +1,52 @@
+// Setting up a new game: the record reset, the board, the start atoms of "destrukce", the level.
+#include "play/start_game.h"
+
+#include "play/cursor_motion.h"
+#include "play/game_state.h"
+#include "rules/board.h"
+#include "shell/screen_state.h"
+#include "shell/sound_effects.h"
+#include "store/level_params.h"
+#include "store/random.h"
+
+namespace {
+void SeedDestructionBoard() {
+  for (int n = 0; n < 10; ++n) {
+    const int32_t kind = 3 + Random(2);
+    uint8_t col = 0;
+    uint8_t row = 0;
+    do {
+      col = static_cast<uint8_t>(1 + Random(12));
+      row = static_cast<uint8_t>(1 + Random(10));
+    } while (Game.Board[col][row].Kind != 0);
+    // Neighbouring start atoms bond as any placed atoms do; no structure is checked.
+    PlaceAtom(col, row, kind);
+  }
+}
+}  // namespace
+
+void StartGame(uint8_t mode) {
+  if (mode < 1 || mode > 5) return;
+  PlaySound("mezihra");
+  LatchConfirm = 1;
+  ScreenState = ssPlay;
+  Game.GameMode = mode;
+  Game.Phase = phBriefing;
+  Game.LevelNumber = 1;
+  Game.StateTime = 0;
+  Game.ResultTime = 0;
+  Game.OverlaySlide = 0;
+  Game.NextAtomTime = 0;
+  Game.Score = 0;
+  Game.MoleculesMade = 0;
+  Game.BoardCleared = 1;
+  Game.QuitPrompt = 0;
+  Game.NewRecord = 0;
+  Game.QueueCount = 0;
+  ResetCursor();
+  ClearBoard();
+  if (mode == 3) SeedDestructionBoard();
+  Game.QueueCount = 0;
+  for (int k = 1; k <= 20; ++k) Game.Queue[k].Kind = 0;
+  Game.Level = mode == 1 ? ArcadeLevels[1] : ModeParams[mode];
+}
