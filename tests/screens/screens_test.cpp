@@ -27,11 +27,11 @@ TEST_F(MenuScreens, IntroHandsOverAt7700AndHeldEscWaitsForANewPress) {
 }
 
 TEST_F(MenuScreens, IntroFadesTitleInAndSlidesIt) {
-  Frame(100);
+  Frame(99);
   EXPECT_EQ(Intro.Objects[1].Alpha, 0.0) << "picture 1 is not shown before 100 ms";
   Frame(50);
   EXPECT_DOUBLE_EQ(Intro.Objects[1].Alpha, 10.0);
-  for (int i = 0; i < 200; ++i) Frame(20);
+  for (int i = 0; i < 300; ++i) Frame(20);
   EXPECT_DOUBLE_EQ(Intro.Objects[1].Alpha, 255.0);
   EXPECT_DOUBLE_EQ(Intro.Objects[1].X, 115.0);
   EXPECT_GT(Intro.Objects[3].Alpha, 0.0);
