@@ -21,7 +21,9 @@ constexpr std::array<TDirection, 4> kBondingOrder = {TDirection::Up, TDirection:
 constexpr std::array<TDirection, 4> kVerticalFirstOrder = {TDirection::Up, TDirection::Down,
                                                            TDirection::Left, TDirection::Right};
 
-constexpr int DirectionIndex(TDirection dir) { return static_cast<int>(dir); }
+constexpr int DirectionIndex(TDirection dir) {
+  return static_cast<int>(dir);
+}
 
 constexpr TDirection Opposite(TDirection dir) {
   switch (dir) {
@@ -66,7 +68,13 @@ inline uint8_t& BondFlag(TBoardCell& cell, TDirection dir) {
   return cell.BondLeft;
 }
 
-inline TBoardCell& BoardCell(TCellPos pos) { return Game.Board[pos.Col][pos.Row]; }
+inline TBoardCell& BoardCell(TCellPos pos) {
+  return Game.Board[pos.Col][pos.Row];
+}
 
-constexpr bool IsExploding(int32_t kind) { return kind > 100; }
-constexpr bool IsAtom(int32_t kind) { return kind >= 1 && kind <= 5; }
+constexpr bool IsExploding(int32_t kind) {
+  return kind > 100;
+}
+constexpr bool IsAtom(int32_t kind) {
+  return kind >= 1 && kind <= 5;
+}

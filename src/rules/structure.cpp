@@ -1,4 +1,4 @@
-// Finding a complete structure (no free electron left) around a placed atom, scoring and removing it.
+// Finding a complete structure (no free electron left) around a placed atom; scoring, removal.
 #include <array>
 
 #include "rules/blast.h"
