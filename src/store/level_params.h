@@ -5,8 +5,8 @@
 #include <string>
 
 struct TLevelParams {
-  int32_t TimeLimit = 0;  // ms
-  std::string AtomKinds;  // position k (1..5) is 'A' when kind k may be supplied
+  int32_t TimeLimit = 0;       // ms
+  std::string AtomKinds;       // position k (1..5) is 'A' when kind k may be supplied
   int32_t SupplyInterval = 0;  // ms
   int32_t MoleculeGoal = 0;
   int32_t MinMoleculeSize = 0;

@@ -43,7 +43,9 @@ bool Writable(const std::string& file) {
 }
 }  // namespace
 
-void UseDefaultHighScoreStore() { Settings().Location = TStoreLocation::kDefaultFile; }
+void UseDefaultHighScoreStore() {
+  Settings().Location = TStoreLocation::kDefaultFile;
+}
 
 void UseHighScoreStoreFile(const std::string& path) {
   Settings().Location = TStoreLocation::kChosenFile;
@@ -55,7 +57,9 @@ void UseMemoryHighScoreStore() {
   Settings().MemoryKeys.clear();
 }
 
-void SetHighScoreStoreFailing(bool failing) { Settings().Failing = failing; }
+void SetHighScoreStoreFailing(bool failing) {
+  Settings().Failing = failing;
+}
 
 std::string DefaultHighScoreStorePath() {
   std::string base = AbsoluteEnvironmentPath("XDG_DATA_HOME");
@@ -75,8 +79,12 @@ bool TStoreKey::Open(const std::string& path, bool create) {
   file_.clear();
   keys_.clear();
   switch (settings.Location) {
-    case TStoreLocation::kMemory: keys_ = settings.MemoryKeys; break;
-    case TStoreLocation::kChosenFile: file_ = settings.ChosenFile; break;
+    case TStoreLocation::kMemory:
+      keys_ = settings.MemoryKeys;
+      break;
+    case TStoreLocation::kChosenFile:
+      file_ = settings.ChosenFile;
+      break;
     case TStoreLocation::kDefaultFile:
       file_ = DefaultHighScoreStorePath();
       if (file_.empty()) return false;

@@ -5,7 +5,8 @@
 #include "store/store_format.h"
 
 // Where the hall-of-fame key lives. The game uses the user's data directory
-// ($XDG_DATA_HOME/brunival/, else ~/.local/share/brunival/); the headless runner picks one of these.
+// ($XDG_DATA_HOME/brunival/, else ~/.local/share/brunival/); the headless runner picks one of
+// these.
 void UseDefaultHighScoreStore();
 void UseHighScoreStoreFile(const std::string& path);
 // Keeps the key in memory only, as on a first run (the runner without --store).

@@ -8,10 +8,14 @@ namespace {
 constexpr int32_t kFillerLow = 32;
 constexpr int32_t kFillerCount = 123;
 
-char Filler() { return static_cast<char>(kFillerLow + Random(kFillerCount)); }
+char Filler() {
+  return static_cast<char>(kFillerLow + Random(kFillerCount));
+}
 
 // Position p counts from 1; the arithmetic wraps modulo 256.
-uint8_t Shift(size_t p) { return static_cast<uint8_t>(p + 10); }
+uint8_t Shift(size_t p) {
+  return static_cast<uint8_t>(p + 10);
+}
 }  // namespace
 
 std::string Scramble(std::string_view plain) {

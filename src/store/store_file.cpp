@@ -84,9 +84,12 @@ TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys) {
   keys.clear();
   std::string bytes;
   switch (ReadWholeFile(path, bytes)) {
-    case TReadResult::kMissing: return TStoreFileState::kMissing;
-    case TReadResult::kFailed: return TStoreFileState::kUnreadable;
-    case TReadResult::kTooLarge: break;
+    case TReadResult::kMissing:
+      return TStoreFileState::kMissing;
+    case TReadResult::kFailed:
+      return TStoreFileState::kUnreadable;
+    case TReadResult::kTooLarge:
+      break;
     case TReadResult::kRead:
       if (ParseStore(bytes, keys)) return TStoreFileState::kLoaded;
       break;

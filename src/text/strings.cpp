@@ -17,7 +17,9 @@ std::string ReplaceChar(std::string text, char from, char to) {
   return text;
 }
 
-std::string IntToText(int32_t value) { return std::to_string(value); }
+std::string IntToText(int32_t value) {
+  return std::to_string(value);
+}
 
 namespace {
 int DigitValue(char c, int base) {
