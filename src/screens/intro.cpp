@@ -3,6 +3,7 @@
 
 #include "media/input.h"
 #include "play/game_state.h"
+#include "play/play_drawing.h"
 #include "screens/menu_common.h"
 #include "shell/main_form.h"
 #include "shell/rounding.h"

@@ -3,6 +3,7 @@
 
 #include "media/canvas.h"
 #include "media/input.h"
+#include "play/play_drawing.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
 #include "text/font_text.h"
@@ -17,8 +18,6 @@ void ReleaseLatches(uint8_t latchSet) {
   if ((latchSet & lsConfirm) && !ConfirmDown()) LatchConfirm = 0;
   if ((latchSet & lsBack) && !KeyDown(VK_ESCAPE)) LatchBack = 0;
 }
-
-TDirectDrawSurface& BackSurface() { return MainForm->DXDraw.Surface(); }
 
 void DrawMenuBackground() {
   BackSurface().Fill(0);

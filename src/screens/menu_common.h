@@ -4,8 +4,6 @@
 
 #include "media/color.h"
 
-class TDirectDrawSurface;
-
 bool KeyDown(int32_t code);
 bool ConfirmDown();  // Enter or Space
 
@@ -18,7 +16,6 @@ enum TLatchSet : uint8_t {
 };
 void ReleaseLatches(uint8_t latchSet);
 
-TDirectDrawSurface& BackSurface();
 // Fills the back surface black and draws the "menu" background.
 void DrawMenuBackground();
 // Label k of HlMenu at (30, y(k)); the highlighted one opaque, the others at the given alpha.
