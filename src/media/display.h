@@ -2,12 +2,19 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "media/surface.h"
 
 class IDisplayBackend;
 class TPictureCollection;
+
+// Raised when the display cannot be set up ("Display mode cannot be changed (640x480 32bit)").
+class EDirectDrawError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 enum TDXDrawOption : uint32_t {
   doFullScreen = 1u << 0,
@@ -36,16 +43,24 @@ class TDXDraw {
   std::function<void()> OnInitialize;
   std::function<void()> OnFinalize;
 
+  // Tears down first when set up; then opens the presentation, initializes the attached image
+  // lists, fires OnInitialize and restores the lists. Raises EDirectDrawError on failure, leaving
+  // the display torn down.
   void Initialize();
+  // Only when set up: fires OnFinalize, finalizes the image lists, closes the presentation.
   void Finalize();
   bool Initialized() const { return initialized_; }
   TDirectDrawSurface& Surface() { return surface_; }
+  // Whether the back surface may be drawn on and flipped now; repairs lost surfaces on the way.
   bool CanDraw();
+  // Shows the back surface (at the vertical blank); does nothing when it cannot be shown.
   void Flip();
 
   void Attach(TPictureCollection& list);
 
  private:
+  bool SurfacesUsable();
+
   IDisplayBackend& backend_;
   TDirectDrawSurface surface_;
   bool initialized_ = false;

@@ -10,7 +10,9 @@ class TKeyboard {
  public:
   explicit TKeyboard(IKeyboardBackend& backend) : backend_(backend) {}
   bool Enabled = true;
+  // When set, every key reads up while the game's window is not the foreground window.
   bool ActiveOnly = true;
+  // Bit 7 set = key down; rebuilt by Update.
   std::array<uint8_t, 256> KeyStates{};
   // True when the key was down at the last Update; false for codes outside 1..255.
   bool Keys(int32_t code) const {
@@ -28,7 +30,11 @@ class TDXInput {
   bool UseDirectInput = true;
   bool ActiveOnly = true;
   TKeyboard Keyboard;
-  void Update() { Keyboard.Update(); }
+  // Samples the keyboard under this component's ActiveOnly setting.
+  void Update() {
+    Keyboard.ActiveOnly = ActiveOnly;
+    Keyboard.Update();
+  }
 };
 
 // Virtual-key codes the game reads.

@@ -1,4 +1,5 @@
-// The frame timer: calls OnTimer with LagCount, the milliseconds since the previous call (at least 1).
+// The frame timer: calls OnTimer with LagCount, the milliseconds since the previous call (at least
+// 1).
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -15,13 +16,19 @@ class TDXTimer {
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  // One idle tick of the message loop: fires OnTimer when a frame is due.
+  // One idle pass of the message loop: fires OnTimer when a frame is due. Costs one clock read
+  // when no frame is due; never sleeps.
   void Tick();
-  // The application gained or lost the focus.
+  // The application gained or lost the focus. With ActiveOnly the game freezes while away, and
+  // the time away is not handed to the first frame after the return.
   void SetApplicationActive(bool active);
   bool Running() const { return running_; }
+  // Whether idle passes should keep coming (the message loop may sleep while this is false).
+  bool TickInstalled() const { return tickInstalled_; }
 
  private:
+  void InstallTick();
+
   IClock& clock_;
   bool enabled_ = false;
   bool running_ = false;

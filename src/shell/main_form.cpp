@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "play/game_state.h"
 #include "platform/backend.h"
+#include "play/game_state.h"
 #include "screens/intro.h"
 #include "shell/load_failure.h"
 #include "shell/music_control.h"
@@ -12,6 +12,7 @@
 #include "shell/screen_state.h"
 #include "shell/sound_effects.h"
 #include "store/configuration.h"
+#include "store/random.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -19,7 +20,8 @@ TMainForm::TMainForm(const TPlatform& platform)
     : DXDraw(platform.Display),
       DXTimer(platform.Clock),
       DXInput(platform.Keyboard),
-      DXSound(platform.Mixer) {
+      DXSound(platform.Mixer),
+      window_(platform.Display) {
   MainForm = this;
   DXDraw.Options = doNoWindowChange | doAllowReboot | doWaitVBlank | doCenter | doFlip |
                    doHardware | doSelectDriver;
@@ -28,6 +30,8 @@ TMainForm::TMainForm(const TPlatform& platform)
   DXTimer.Interval = 0;
   DXTimer.ActiveOnly = true;
   DXTimer.OnTimer = [this](int32_t lagCount) { DXTimerTimer(lagCount); };
+  DXInput.UseDirectInput = true;
+  DXInput.ActiveOnly = true;
   DXDraw.Attach(DXImageList.Items);
   // The sound output opens its device while the window is being loaded, before FormCreate.
   DXSound.Attach(DXWaveList.Items);
@@ -46,11 +50,12 @@ bool FileExists(const char* path) {
   return std::filesystem::is_regular_file(path, error);
 }
 
+// The first values, in the order the game gives them.
 void GiveRecordsFirstValues() {
   Game.StateTime = 0;
   Game.QueueCount = 0;
   Game.Score = 0;
-  Game.Queue[0].Y = 462;
+  Game.Queue[0].Y = 462;  // the floor marker of the side column
   Game.CursorCol = 1;
   Game.CursorRow = 1;
   Game.CursorOffsetX = 0.0;
@@ -75,9 +80,13 @@ void GiveRecordsFirstValues() {
 }  // namespace
 
 void TMainForm::FormCreate() {
+  window_.SavePlacement();
+  window_.ShowCursor(false);
+  window_.SetBorderless(true);
   DXDraw.Options |= doFullScreen;
   DXDraw.Initialize();
-  // The random generator is seeded by whoever created the window (clock or --seed).
+  // A seed fixed before the window was created (a replay) is kept.
+  if (!RandomSeeded()) Randomize();
   GiveRecordsFirstValues();
 
   TConfigRecords records;
@@ -122,11 +131,18 @@ void TMainForm::FormCreate() {
 void TMainForm::FormClose() {
   StopMusic();
   DXDraw.Finalize();
+  window_.RestorePlacement();
+  window_.ShowCursor(true);
+  window_.SetBorderless(false);
   DXDraw.Options &= ~static_cast<uint32_t>(doFullScreen);
 }
 
-void TMainForm::DXDrawInitialize() { DXTimer.SetEnabled(true); }
-void TMainForm::DXDrawFinalize() { DXTimer.SetEnabled(false); }
+void TMainForm::DXDrawInitialize() {
+  DXTimer.SetEnabled(true);
+}
+void TMainForm::DXDrawFinalize() {
+  DXTimer.SetEnabled(false);
+}
 
 void TMainForm::Close() {
   if (closed_) return;
@@ -142,18 +158,40 @@ void TMainForm::DXTimerTimer(int32_t lagCount) {
   }
   bool drew = false;
   switch (ScreenState) {
-    case ssIntro: drew = IntroFrame(lagCount); break;
-    case ssMainMenu: drew = MainMenuFrame(lagCount); break;
-    case ssModeChoice: drew = ModeChoiceFrame(lagCount); break;
-    case ssSettings: drew = SettingsFrame(lagCount); break;
-    case ssHallOfFame: drew = HallOfFameFrame(lagCount); break;
-    case ssInformation: drew = InformationFrame(lagCount); break;
-    case ssQuitQuestion: drew = QuitQuestionFrame(lagCount); break;
-    case ssPlay: drew = PlayFrame(lagCount); break;
-    case ssGameOver: drew = GameOverFrame(lagCount); break;
-    case ssNameEntry: drew = NameEntryFrame(lagCount); break;
-    default: break;
+    case ssIntro:
+      drew = IntroFrame(lagCount);
+      break;
+    case ssMainMenu:
+      drew = MainMenuFrame(lagCount);
+      break;
+    case ssModeChoice:
+      drew = ModeChoiceFrame(lagCount);
+      break;
+    case ssSettings:
+      drew = SettingsFrame(lagCount);
+      break;
+    case ssHallOfFame:
+      drew = HallOfFameFrame(lagCount);
+      break;
+    case ssInformation:
+      drew = InformationFrame(lagCount);
+      break;
+    case ssQuitQuestion:
+      drew = QuitQuestionFrame(lagCount);
+      break;
+    case ssPlay:
+      drew = PlayFrame(lagCount);
+      break;
+    case ssGameOver:
+      drew = GameOverFrame(lagCount);
+      break;
+    case ssNameEntry:
+      drew = NameEntryFrame(lagCount);
+      break;
+    default:
+      break;
   }
+  // A screen that closed the window (the quit question) has nothing left to show.
   if (!drew || closed_) return;
   MusicControl(lagCount);
   DXDraw.Flip();

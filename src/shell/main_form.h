@@ -50,6 +50,7 @@ class TMainForm {
   bool Closed() const { return closed_; }
 
  private:
+  IDisplayBackend& window_;
   bool closed_ = false;
 };
 

@@ -1,0 +1,11 @@
+// Sampling the keyboard: cleared every time, filled only while the game's window has the focus.
+#include "media/input.h"
+
+#include "platform/backend.h"
+
+void TKeyboard::Update() {
+  KeyStates.fill(0);
+  if (!Enabled) return;
+  if (ActiveOnly && !backend_.IsForeground()) return;
+  backend_.ReadKeys(KeyStates);
+}
