@@ -7,6 +7,15 @@
 namespace {
 using Events = std::vector<std::string>;
 
+// The sound-effect events since the last call (the music control's own events left out).
+Events EffectEvents() {
+  Events effects;
+  for (auto& event : TakeMediaEvents()) {
+    if (event.rfind("music ", 0) != 0) effects.push_back(event);
+  }
+  return effects;
+}
+
 class MenuScreens : public ScreenFixture {};
 
 TEST_F(MenuScreens, IntroHandsOverAt7700AndHeldEscWaitsForANewPress) {
@@ -42,7 +51,7 @@ TEST_F(MenuScreens, EscAndEnterInOneMainMenuFrameKeepTheEnterScreen) {
   Frame(16, {VK_ESCAPE, VK_RETURN});
   EXPECT_EQ(ScreenState, ssModeChoice);
   EXPECT_EQ(HlMenu.Items[1], "arkada");
-  EXPECT_EQ(TakeMediaEvents(), (Events{"play menu_zpet", "play menu_ok"}));
+  EXPECT_EQ(EffectEvents(), (Events{"play menu_zpet", "play menu_ok"}));
 }
 
 TEST_F(MenuScreens, MainMenuWrapsAndMovesOncePerPress) {
@@ -125,7 +134,7 @@ TEST_F(MenuScreens, InformationScrollsBetweenItsLimitsSilently) {
     Frame(16, {VK_DOWN});
   }
   EXPECT_EQ(InfoTopLine, 10);
-  EXPECT_TRUE(TakeMediaEvents().empty()) << "scrolling plays no sound";
+  EXPECT_TRUE(EffectEvents().empty()) << "scrolling plays no sound";
   Frame(16, {VK_ESCAPE});
   EXPECT_EQ(ScreenState, ssMainMenu);
   EXPECT_EQ(HlMenu.Selected, 4) << "the information item stays highlighted";
@@ -147,7 +156,7 @@ TEST_F(MenuScreens, QuitQuestionClosesTheWindowOrReturns) {
   TakeMediaEvents();
   Frame(16, {VK_SPACE});
   EXPECT_TRUE(form_->Closed());
-  EXPECT_EQ(TakeMediaEvents().front(), "play menu_ok");
+  EXPECT_EQ(EffectEvents().front(), "play menu_ok");
 }
 
 TEST_F(MenuScreens, HallOfFameReturnsWithItsItemHighlighted) {
@@ -158,6 +167,6 @@ TEST_F(MenuScreens, HallOfFameReturnsWithItsItemHighlighted) {
   Frame(16, {VK_ESCAPE});
   EXPECT_EQ(ScreenState, ssMainMenu);
   EXPECT_EQ(HlMenu.Selected, 3);
-  EXPECT_EQ(TakeMediaEvents(), (Events{"play menu_ok", "play menu_zpet"}));
+  EXPECT_EQ(EffectEvents(), (Events{"play menu_ok", "play menu_zpet"}));
 }
 }  // namespace
