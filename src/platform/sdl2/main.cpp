@@ -1,0 +1,125 @@
+// brunival: the game in an SDL window, with the SDL audio device when there is one.
+#include <SDL.h>
+
+#include <cstdio>
+#include <exception>
+#include <set>
+#include <string>
+
+#include "media/display.h"
+#include "media/mixer.h"
+#include "media/music_library.h"
+#include "platform/sdl2/sdl_audio.h"
+#include "platform/sdl2/sdl_clock.h"
+#include "platform/sdl2/sdl_keyboard.h"
+#include "platform/sdl2/sdl_window.h"
+#include "shell/main_form.h"
+#include "store/registry.h"
+
+namespace {
+// The application's top-level handler: an error that abandoned a handler is reported and the
+// program goes on. Each message is told once, since a missing picture fails every frame.
+void ReportError(const std::exception& error) {
+  static std::set<std::string> told;
+  if (told.insert(error.what()).second) std::fprintf(stderr, "brunival: %s\n", error.what());
+}
+
+bool IsAltEnter(const SDL_KeyboardEvent& key) {
+  return key.repeat == 0 && (key.keysym.mod & KMOD_ALT) != 0 &&
+         (key.keysym.scancode == SDL_SCANCODE_RETURN ||
+          key.keysym.scancode == SDL_SCANCODE_KP_ENTER);
+}
+
+void HandleEvent(const SDL_Event& event, TMainForm& form, TSdlWindow& window,
+                 TSdlKeyboard& keyboard) {
+  switch (event.type) {
+    case SDL_QUIT:
+      form.Close();
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        form.DXTimer.SetApplicationActive(true);
+      } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        form.DXTimer.SetApplicationActive(false);
+      } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        form.Close();
+      }
+      break;
+    case SDL_KEYDOWN:
+      if (IsAltEnter(event.key)) {
+        window.ToggleFullScreen();
+        keyboard.SwallowEnter();
+      }
+      break;
+    case SDL_RENDER_DEVICE_RESET:
+    case SDL_RENDER_TARGETS_RESET:
+      window.MarkSurfacesLost();
+      break;
+    default:
+      break;
+  }
+}
+
+// Events first, then one timer tick; sleeps only while the timer has nothing to do (the game
+// frozen in the background) or the picture cannot be shown.
+void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
+                    TMixer* silentMixer) {
+  uint32_t lastAdvance = SDL_GetTicks();
+  while (!form.Closed()) {
+    SDL_Event event;
+    const bool idle = !form.DXTimer.TickInstalled();
+    if (idle ? SDL_WaitEventTimeout(&event, 100) : SDL_PollEvent(&event)) {
+      HandleEvent(event, form, window, keyboard);
+      while (SDL_PollEvent(&event)) HandleEvent(event, form, window, keyboard);
+    }
+    if (form.Closed()) break;
+    try {
+      form.DXTimer.Tick();
+    } catch (const std::exception& error) {
+      ReportError(error);
+    }
+    if (silentMixer != nullptr) {
+      // No audio device: the music's time still passes, so play-once songs end as they should.
+      const uint32_t now = SDL_GetTicks();
+      silentMixer->Advance(static_cast<int32_t>(now - lastAdvance));
+      lastAdvance = now;
+    }
+    if (form.DXTimer.TickInstalled() && !window.TakePresented()) SDL_Delay(5);
+  }
+}
+}  // namespace
+
+int main(int, char**) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
+    return 1;
+  }
+  UseDefaultHighScoreStore();
+  int status = 0;
+  {
+    TMixer mixer;
+    const bool sound = OpenSdlAudio(mixer);
+    SetMusicOutput(&mixer);
+    try {
+      TSdlClock clock;
+      TSdlWindow window;
+      TSdlKeyboard keyboard(window);
+      TMainForm form(TPlatform{clock, window, keyboard, sound ? &mixer : nullptr});
+      try {
+        form.FormCreate();
+      } catch (const EDirectDrawError& error) {
+        throw;  // no display at all: nothing could ever be shown
+      } catch (const std::exception& error) {
+        ReportError(error);
+      }
+      RunMessageLoop(form, window, keyboard, sound ? nullptr : &mixer);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "brunival: %s\n", error.what());
+      status = 1;
+    }
+    SetMusicOutput(nullptr);
+    CloseSdlAudio();
+  }
+  SDL_Quit();
+  return status;
+}

@@ -1,0 +1,156 @@
+// The SDL window and renderer: full-screen letterboxing, sharp scaling and frame pacing.
+#include "platform/sdl2/sdl_window.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "media/surface.h"
+#include "platform/sdl2/sdl_letterbox.h"
+
+TSdlWindow::TSdlWindow() {
+  window_ = SDL_CreateWindow("Brunival", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
+                             SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+  if (window_ == nullptr) {
+    throw std::runtime_error(std::string("cannot create the window: ") + SDL_GetError());
+  }
+}
+
+TSdlWindow::~TSdlWindow() {
+  DestroyRenderer();
+  SDL_DestroyWindow(window_);
+}
+
+bool TSdlWindow::CreateRenderer() {
+  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (renderer_ == nullptr) return false;
+  SDL_RendererInfo info{};
+  vsync_ =
+      SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                               width_, height_);
+  if (texture_ == nullptr) {
+    DestroyRenderer();
+    return false;
+  }
+  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  return true;
+}
+
+void TSdlWindow::DestroyRenderer() {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  texture_ = nullptr;
+  renderer_ = nullptr;
+}
+
+void TSdlWindow::EnterFullScreen(bool fullScreen) {
+  if (fullScreen) {
+    // A desktop-sized window instead of a mode change: the picture is scaled, never the monitor.
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) fullScreen = false;
+  } else {
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowSize(window_, width_, height_);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  fullScreen_ = fullScreen;
+}
+
+bool TSdlWindow::Open(int32_t width, int32_t height, bool fullScreen) {
+  width_ = width;
+  height_ = height;
+  // When full screen cannot be had, a 640x480 window serves the game just as well.
+  EnterFullScreen(fullScreen);
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+  lost_ = false;
+  lastPresent_ = 0;
+  return CreateRenderer();
+}
+
+void TSdlWindow::Close() {
+  DestroyRenderer();
+  if (fullScreen_) EnterFullScreen(false);
+}
+
+bool TSdlWindow::CanPresent() {
+  return texture_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) == 0;
+}
+
+bool TSdlWindow::RestoreSurfaces() {
+  DestroyRenderer();
+  lost_ = !CreateRenderer();
+  return !lost_;
+}
+
+void TSdlWindow::Present(const TDirectDrawSurface& surface) {
+  if (texture_ == nullptr || surface.Width() != width_ || surface.Height() != height_) return;
+  SDL_UpdateTexture(texture_, nullptr, surface.Pixels(), width_ * 4);
+  int outputWidth = 0;
+  int outputHeight = 0;
+  SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+  const TLetterbox box = Letterbox(width_, height_, outputWidth, outputHeight);
+  const SDL_Rect target{box.X, box.Y, box.Width, box.Height};
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  SDL_RenderPresent(renderer_);
+  PaceToRefreshRate();
+  presented_ = true;
+}
+
+void TSdlWindow::PaceToRefreshRate() {
+  SDL_DisplayMode mode{};
+  int refreshRate = 60;
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0) {
+    refreshRate = mode.refresh_rate;
+  }
+  const uint64_t frequency = SDL_GetPerformanceFrequency();
+  const uint64_t period = frequency / static_cast<uint64_t>(refreshRate);
+  uint64_t now = SDL_GetPerformanceCounter();
+  const uint64_t due = lastPresent_ + period;
+  // A working vertical-blank wait already took about a period; without one (or with a driver
+  // that ignores it) sleep out the rest of the period rather than spin a core.
+  if (lastPresent_ != 0 && now < due && (!vsync_ || due - now > period / 2)) {
+    SDL_Delay(static_cast<Uint32>((due - now) * 1000 / frequency));
+    now = SDL_GetPerformanceCounter();
+  }
+  lastPresent_ = now;
+}
+
+bool TSdlWindow::TakePresented() {
+  const bool presented = presented_;
+  presented_ = false;
+  return presented;
+}
+
+bool TSdlWindow::HasFocus() const {
+  return SDL_GetKeyboardFocus() == window_;
+}
+
+void TSdlWindow::ToggleFullScreen() {
+  EnterFullScreen(!fullScreen_);
+  SDL_SetWindowBordered(window_, fullScreen_ ? SDL_FALSE : SDL_TRUE);
+}
+
+void TSdlWindow::SavePlacement() {
+  SDL_GetWindowPosition(window_, &savedX_, &savedY_);
+  SDL_GetWindowSize(window_, &savedWidth_, &savedHeight_);
+}
+
+void TSdlWindow::RestorePlacement() {
+  if (fullScreen_) EnterFullScreen(false);
+  SDL_SetWindowSize(window_, savedWidth_, savedHeight_);
+  SDL_SetWindowPosition(window_, savedX_, savedY_);
+}
+
+void TSdlWindow::ShowCursor(bool visible) {
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void TSdlWindow::SetBorderless(bool borderless) {
+  SDL_SetWindowBordered(window_, borderless ? SDL_FALSE : SDL_TRUE);
+}

@@ -1,0 +1,55 @@
+// The game's one SDL window: full screen as a desktop-sized window showing the 640x480 picture
+// scaled with its proportions kept, or a plain 640x480 window; presented at the vertical blank.
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "platform/backend.h"
+
+class TSdlWindow : public IDisplayBackend {
+ public:
+  // Creates the window, hidden, 640x480 at the desktop centre. Raises std::runtime_error.
+  TSdlWindow();
+  ~TSdlWindow() override;
+  TSdlWindow(const TSdlWindow&) = delete;
+  TSdlWindow& operator=(const TSdlWindow&) = delete;
+
+  bool Open(int32_t width, int32_t height, bool fullScreen) override;
+  void Close() override;
+  bool CanPresent() override;
+  void Present(const TDirectDrawSurface& surface) override;
+  bool SurfacesLost() override { return lost_; }
+  bool RestoreSurfaces() override;
+  void SavePlacement() override;
+  void RestorePlacement() override;
+  void ShowCursor(bool visible) override;
+  void SetBorderless(bool borderless) override;
+
+  SDL_Window* Handle() const { return window_; }
+  bool HasFocus() const;
+  // Alt+Enter: between full screen and a 640x480 window.
+  void ToggleFullScreen();
+  // The renderer dropped its textures (device reset): rebuilt on the next drawable test.
+  void MarkSurfacesLost() { lost_ = true; }
+  // Whether Present ran since the last call (the message loop idles a little when it did not).
+  bool TakePresented();
+
+ private:
+  bool CreateRenderer();
+  void DestroyRenderer();
+  void EnterFullScreen(bool fullScreen);
+  void PaceToRefreshRate();
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int32_t width_ = 640;
+  int32_t height_ = 480;
+  bool fullScreen_ = false;
+  bool lost_ = false;
+  bool vsync_ = false;
+  bool presented_ = false;
+  uint64_t lastPresent_ = 0;
+  int savedX_ = 0, savedY_ = 0, savedWidth_ = 640, savedHeight_ = 480;
+};
