@@ -1,0 +1,18 @@
+// The named pictures of the game, generated from code.
+#pragma once
+#include <vector>
+
+#include "media/container_writer.h"
+
+// Bitmap fonts: codes 32..95 as patterns, 16 to a row.
+TPictureEntry MakeLargeFont();  // "font1", 31 x 31 cells
+TPictureEntry MakeSmallFont();  // "font2", 11 x 14 cells with keyboard and scroll symbols
+
+std::vector<TPictureEntry> MakeAtomPictures();  // "atom1".."atom5", "vazbaH", "vazbaV", "elektron"
+std::vector<TPictureEntry>
+MakeFramePictures();  // "plochaL", "plochaH", "plochaD", "plochaS", "plochaP"
+std::vector<TPictureEntry> MakeIntroPictures();  // "DK-napis", "DK-logo", "DK-uvadi"
+TPictureEntry MakeMenuPicture();                 // "menu", stored as JPEG
+
+// Every picture the game looks up, in a stable order.
+std::vector<TPictureEntry> MakeAllPictures();
