@@ -60,10 +60,12 @@ constexpr char32_t DecodeUtf8(std::string_view text, size_t& pos) {
   } else {
     return 0xFFFD;
   }
-  if (pos + extra > text.size()) return 0xFFFD;
   for (int i = 0; i < extra; ++i) {
-    const auto next = static_cast<uint8_t>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) return 0xFFFD;
+    const auto next = pos + i < text.size() ? static_cast<uint8_t>(text[pos + i]) : 0;
+    if ((next & 0xC0) != 0x80) {
+      pos += i;  // the broken sequence counts as one character; the next byte starts afresh
+      return 0xFFFD;
+    }
     code = (code << 6) | (next & 0x3F);
   }
   pos += extra;
