@@ -15,7 +15,19 @@
 #include "text/strings.h"
 
 namespace {
-const std::array<std::string, 6> kAtomPictures = {"", "atom1", "atom2", "atom3", "atom4", "atom5"};
+std::array<TFramePicture, 6> atomPictures = {TFramePicture(""),      TFramePicture("atom1"),
+                                             TFramePicture("atom2"), TFramePicture("atom3"),
+                                             TFramePicture("atom4"), TFramePicture("atom5")};
+TFramePicture electronPicture("elektron");
+TFramePicture horizontalBond("vazbaH");
+TFramePicture verticalBond("vazbaV");
+
+void ForgetPictures() {
+  for (TFramePicture& picture : atomPictures) picture.Forget();
+  electronPicture.Forget();
+  horizontalBond.Forget();
+  verticalBond.Forget();
+}
 // The wildcard shows a question mark instead of a number of bond electrons.
 const std::array<std::string, 6> kKindGlyphs = {"", "1", "2", "3", "4", "?"};
 const std::string kFont1 = "font1";
@@ -41,7 +53,7 @@ void DrawSideColumn() {
   for (int k = 1; k <= count; ++k) {
     const TQueueEntry& entry = Game.Queue[k];
     if (!ValidKind(entry.Kind)) continue;
-    DrawPicture(kAtomPictures[entry.Kind], 587, entry.Y);
+    atomPictures[entry.Kind].Draw(587, entry.Y);
     if (DigitsOn()) {
       // Drawn twice a pixel apart to thicken the small glyph.
       DrawFontText(kFont2, 601, entry.Y + 14, kKindGlyphs[entry.Kind]);
@@ -54,8 +66,8 @@ void DrawBonds() {
   for (int i = 1; i <= 12; ++i) {
     for (int j = 1; j <= 10; ++j) {
       const TBoardCell& cell = Game.Board[i][j];
-      if (cell.BondRight == 1) DrawPicture("vazbaH", 111 + 40 * (i - 1), 83 + 40 * (j - 1));
-      if (cell.BondDown == 1) DrawPicture("vazbaV", 107 + 40 * (i - 1), 87 + 40 * (j - 1));
+      if (cell.BondRight == 1) horizontalBond.Draw(111 + 40 * (i - 1), 83 + 40 * (j - 1));
+      if (cell.BondDown == 1) verticalBond.Draw(107 + 40 * (i - 1), 87 + 40 * (j - 1));
     }
   }
 }
@@ -63,12 +75,12 @@ void DrawBonds() {
 void DrawAtom(int i, int j, const TBoardCell& cell) {
   const int32_t picture = cell.Kind % 100;
   if (cell.Kind > 0 && ValidKind(picture)) {
-    DrawPicture(kAtomPictures[picture], CellLeft(i), CellTop(j));
+    atomPictures[picture].Draw(CellLeft(i), CellTop(j));
   }
   const int32_t n = cell.FreeElectrons;
   for (int32_t k = 1; k <= n; ++k) {
     const TPixelPoint spot = ElectronSpot(i, j, k, n, cell.ElectronAngle);
-    DrawPicture("elektron", spot.X, spot.Y);
+    electronPicture.Draw(spot.X, spot.Y);
   }
   if (DigitsOn() && ValidKind(picture)) {
     DrawFontText(kFont2, 106 + 40 * (i - 1), 82 + 40 * (j - 1), kKindGlyphs[picture]);
@@ -107,6 +119,7 @@ TPixelPoint ElectronSpot(int32_t col, int32_t row, int32_t k, int32_t n, double 
 }
 
 void DrawBoardLayers() {
+  ForgetPictures();
   DrawSideColumn();
   DrawBonds();
   DrawAtoms();

@@ -19,6 +19,11 @@ void DrawPicture(std::string_view name, int32_t x, int32_t y) {
   MainForm->DXImageList.Items.Find(name).Draw(BackSurface(), x, y, 0);
 }
 
+void TFramePicture::Draw(int32_t x, int32_t y) {
+  if (item_ == nullptr) item_ = &MainForm->DXImageList.Items.Find(name_);
+  item_->Draw(BackSurface(), x, y, 0);
+}
+
 std::string MinutesSeconds(int32_t timeMs) {
   return IntToPadded('0', 2, timeMs / 60000) + ":" + IntToPadded('0', 2, timeMs / 1000 % 60);
 }
