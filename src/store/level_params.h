@@ -20,6 +20,6 @@ extern std::array<TLevelParams, 6> ModeParams;
 
 // Whether atom kind 1..5 may be supplied; positions beyond the kinds text are not 'A'.
 bool AllowsKind(const TLevelParams& level, int32_t kind);
-// A level that allows no kind at all must get no atoms: drawing until an allowed kind comes up
-// would never end. The supply checks this before it draws.
+// False for a kinds text without any "A" among its first five characters. The supply must ask
+// before it draws: drawing until an allowed kind comes up would never end.
 bool AllowsAnyKind(const TLevelParams& level);

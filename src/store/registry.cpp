@@ -12,7 +12,8 @@ namespace {
 enum class TStoreLocation { kDefaultFile, kChosenFile, kMemory };
 
 struct TStoreSettings {
-  TStoreLocation Location = TStoreLocation::kDefaultFile;
+  // Until the game picks its store, nothing reaches the user's files (unit tests, tools).
+  TStoreLocation Location = TStoreLocation::kMemory;
   std::string ChosenFile;
   bool Failing = false;
   TStoreKeys MemoryKeys;
