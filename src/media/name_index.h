@@ -9,7 +9,11 @@
 // Lower-cases a Windows-1250 name (ASCII and the code page's accented capitals).
 std::string LowerCaseName(std::string_view name);
 
-// Bucket of a name: (L*16 + c[0] + c[L-2]) mod 256 of the lower-cased name, (L*16) mod 256 when L < 2.
+// Whether two names are equal apart from case, compared as LowerCaseName would, without copying.
+bool SameName(std::string_view a, std::string_view b);
+
+// Bucket of a name: (L*16 + c[0] + c[L-2]) mod 256 of the lower-cased name, (L*16) mod 256 when L
+// < 2.
 uint8_t NameBucket(std::string_view name);
 
 // Among items whose names are equal apart from case, the one whose name was set last is found.
@@ -31,11 +35,10 @@ class TNameIndex {
     }
   }
   Item* Find(std::string_view name) const {
-    const std::string wanted = LowerCaseName(name);
     const auto& chain = buckets_[NameBucket(name)];
     // The head of the chain is the back of the vector.
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-      if (LowerCaseName((*it)->Name()) == wanted) return *it;
+      if (SameName((*it)->Name(), name)) return *it;
     }
     return nullptr;
   }
