@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "media/mixer.h"
 #include "sound_test_support.h"
 
@@ -107,6 +110,30 @@ TEST_F(MusicLibraryTest, NullAndFreedHandlesAreAccepted) {
   EXPECT_EQ(Rms(Run(100)), 0.0);
   FSOUND_Close();
   FSOUND_Close();  // closing again, and closing without init, are accepted
+}
+
+TEST_F(MusicLibraryTest, SongsAreCommandedWhileTheAudioThreadRenders) {
+  std::atomic<bool> running{true};
+  std::thread audio([&] {
+    std::vector<float> block(2 * 512);
+    while (running) {
+      mixer_.Render(block.data(), 512);
+      std::this_thread::yield();  // a device asks again only after playing the block
+    }
+  });
+  for (int round = 0; round < 40; ++round) {
+    FMUSIC_MODULE* song = FMUSIC_LoadSong("tiny.mod");
+    FMUSIC_SetLooping(song, round % 2);
+    FMUSIC_PlaySong(song);
+    for (int volume = 0; volume < 256; volume += 16) FMUSIC_SetMasterVolume(song, volume);
+    FMUSIC_IsPlaying(song);
+    if (round % 3 == 0) FMUSIC_StopAllSongs();
+    if (round % 2 == 0) FMUSIC_FreeSong(song);
+  }
+  FSOUND_Close();
+  running = false;
+  audio.join();
+  EXPECT_EQ(Rms(Run(50)), 0.0) << "nothing is left playing after the library closed";
 }
 
 TEST(MusicWithoutOutput, ModulesStillLoadAndPlayUnheard) {
