@@ -110,14 +110,39 @@ void TPictureCollectionItem::Draw(TDirectDrawSurface& dest, int32_t x, int32_t y
   const TRect& pattern = patterns_[patternIndex].Rect;
   int64_t sl = pattern.Left, st = pattern.Top, sr = pattern.Right, sb = pattern.Bottom;
   int64_t dl = x, dt = y, dr = dl + (sr - sl), db = dt + (sb - st);
-  if (dl < 0) sl -= dl, dl = 0;
-  if (dt < 0) st -= dt, dt = 0;
-  if (sl < 0) dl -= sl, sl = 0;
-  if (st < 0) dt -= st, st = 0;
-  if (dr > dest.Width()) sr -= dr - dest.Width(), dr = dest.Width();
-  if (db > dest.Height()) sb -= db - dest.Height(), db = dest.Height();
-  if (sr > surface_.Width()) dr -= sr - surface_.Width(), sr = surface_.Width();
-  if (sb > surface_.Height()) db -= sb - surface_.Height(), sb = surface_.Height();
+  // Each cut moves the opposite rectangle's edge by the same amount, in this order.
+  if (dl < 0) {
+    sl -= dl;
+    dl = 0;
+  }
+  if (dt < 0) {
+    st -= dt;
+    dt = 0;
+  }
+  if (sl < 0) {
+    dl -= sl;
+    sl = 0;
+  }
+  if (st < 0) {
+    dt -= st;
+    st = 0;
+  }
+  if (dr > dest.Width()) {
+    sr -= dr - dest.Width();
+    dr = dest.Width();
+  }
+  if (db > dest.Height()) {
+    sb -= db - dest.Height();
+    db = dest.Height();
+  }
+  if (sr > surface_.Width()) {
+    dr -= sr - surface_.Width();
+    sr = surface_.Width();
+  }
+  if (sb > surface_.Height()) {
+    db -= sb - surface_.Height();
+    sb = surface_.Height();
+  }
   if (sl >= sr || st >= sb || dl >= dr || dt >= db) return;
 
   const TRect source{static_cast<int32_t>(sl), static_cast<int32_t>(st),

@@ -1,6 +1,8 @@
 // Blended picture draws: the channel arithmetic, scaling by sampling, clipping and early outs.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "drawing_fixture.h"
 #include "media/color.h"
 
@@ -23,16 +25,21 @@ class BlendTest : public DrawingTest {
     item.Picture.Pixels.assign(static_cast<size_t>(width) * height, pixel);
     return item;
   }
+  // Blends a row of one colour over a row of another; five pixels so that both the four-pixel
+  // steps and the single-pixel tail run. Fails when the five come out different.
   uint32_t BlendOnePixel(uint32_t source, uint32_t destination, int32_t alpha) {
     TPictureCollection pictures;
     TPictureCollectionItem& item = pictures.Add();
-    item.Picture = {1, 1, {source}};
+    item.Picture = {5, 1, std::vector<uint32_t>(5, source)};
     item.Transparent = false;
     item.Initialize();
     item.Restore();
-    TDirectDrawSurface dest(1, 1);
+    TDirectDrawSurface dest(5, 1);
     dest.Fill(destination);
-    item.DrawBlended(dest, TRect{0, 0, 1, 1}, 0, alpha);
+    item.DrawBlended(dest, TRect{0, 0, 5, 1}, 0, alpha);
+    for (int32_t x = 1; x < 5; ++x) {
+      EXPECT_EQ(Hex(dest.Pixels()[x]), Hex(dest.Pixels()[0])) << "pixel " << x << " of 5";
+    }
     return dest.Pixels()[0];
   }
 };
