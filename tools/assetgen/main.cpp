@@ -5,23 +5,41 @@
 
 #include "art/pictures.h"
 #include "data_set.h"
+#include "pack/export.h"
+#include "pack/manifest.h"
 #include "preview/previews.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: brunival-assets build DIR       write the complete data set into DIR\n"
-               "       brunival-assets preview DIR     write mock screens of the artwork as PNG\n");
+  std::fprintf(
+      stderr,
+      "usage: brunival-assets build DIR       write the complete data set into DIR\n"
+      "       brunival-assets preview DIR     write mock screens of the artwork as PNG\n"
+      "       brunival-assets export DIR      write the built-in art as PNG and WAV files\n"
+      "                                       with a manifest\n"
+      "       brunival-assets pack MANIFEST DIR\n"
+      "                                       pack the files a manifest names into\n"
+      "                                       DIR/grafika.dat and DIR/zvuky.dat\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return Usage();
+  if (argc < 3) return Usage();
   const std::string command = argv[1], target = argv[2];
   try {
+    if (command == "pack" && argc == 4) {
+      for (const std::string& file : PackFromManifest(target, argv[3]))
+        std::printf("%s\n", file.c_str());
+      return 0;
+    }
+    if (argc != 3) return Usage();
+    if (command == "export") {
+      for (const std::string& file : ExportSourceFiles(target)) std::printf("%s\n", file.c_str());
+      return 0;
+    }
     if (command == "build") {
       WriteDataSet(target);
       return 0;
