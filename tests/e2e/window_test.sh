@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The real game in a real window: under Xvfb with a window manager, in an empty directory, it shows
+# the load-failure screen full screen, and Enter closes it. Usage: window_test.sh GAME ARTEFACT_DIR
+# Exit 77 (skipped) when the X tools are not installed.
+set -u
+game=$1
+artefacts=$2
+for tool in Xvfb openbox xdotool xdpyinfo import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses: Xvfb refuses one whose lock file exists.
+display=""
+for n in $(seq 91 140); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display number"; exit 1; }
+export DISPLAY=$display
+
+# 1280x1024: the picture is doubled to 1280x960 with 32-pixel bars above and below.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+mkdir "$work/game"
+(cd "$work/game" && SDL_AUDIODRIVER=dummy exec "$game") >"$work/game.log" 2>&1 &
+game_pid=$!
+pids+=("$game_pid")
+
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+shot="$artefacts/window_load_failure.png"
+mkdir -p "$artefacts"
+
+# Wait (up to 60 s on a busy machine) for the frame's yellow corner at (5,5) doubled, below the bar.
+shown=""
+for _ in $(seq 120); do
+  if import -window root "$work/poll.png" 2>/dev/null &&
+     [ "$(pixel "$work/poll.png" 10 42)" = "srgb(255,255,0)" ]; then
+    shown=yes
+    break
+  fi
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.5
+done
+if [ -z "$shown" ]; then
+  echo "FAIL: the load-failure screen did not appear full screen"
+  cp "$work/poll.png" "$shot" 2>/dev/null
+  cat "$work/game.log"
+  exit 1
+fi
+if [ "$(pixel "$work/poll.png" 640 10)" != "srgb(0,0,0)" ]; then
+  echo "FAIL: expected a black bar above the picture"
+  exit 1
+fi
+
+# After two seconds every line is there; keep that picture as the test's artefact.
+sleep 3
+import -window root "$shot"
+echo "screenshot: $shot"
+
+# Hold Enter for about one frame's worth of samples; the game reads keys once per frame.
+xdotool keydown Return
+sleep 0.1
+xdotool keyup Return
+for _ in $(seq 100); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$game_pid" 2>/dev/null; then
+  echo "FAIL: Enter did not close the game"
+  exit 1
+fi
+wait "$game_pid"
+status=$?
+if [ "$status" -ne 0 ]; then
+  echo "FAIL: the game exited with status $status"
+  cat "$work/game.log"
+  exit 1
+fi
+echo "PASS"
