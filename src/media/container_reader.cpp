@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "media/container_colors.h"
 #include "media/container_text.h"
 
@@ -59,11 +61,21 @@ std::vector<uint8_t> ReadContainerFile(const std::string& fileName) {
     throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
   };
   if (!file) fail();
+  // Read straight into one buffer of the file's size; growing it chunk by chunk cost more than
+  // decoding the pictures.
+  struct stat status;
+  if (fstat(fileno(file.get()), &status) != 0) fail();
+  if (S_ISDIR(status.st_mode)) {
+    errno = EISDIR;
+    fail();
+  }
   std::vector<uint8_t> bytes;
-  uint8_t buffer[65536];
+  if (S_ISREG(status.st_mode)) bytes.resize(static_cast<size_t>(status.st_size));
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+  uint8_t chunk[65536];  // whatever the size did not tell: a file that grew, or no size at all
   size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-    bytes.insert(bytes.end(), buffer, buffer + count);
+  while ((count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
+    bytes.insert(bytes.end(), chunk, chunk + count);
   }
   if (std::ferror(file.get())) fail();
   return bytes;

@@ -88,6 +88,9 @@ TEST_F(LoadFromFileTest, MissingFileFailsAndKeepsTheList) {
   EXPECT_EQ(pictures.Count(), 1);
   TWaveCollection sounds;
   EXPECT_THROW(sounds.LoadFromFile(PathOf("missing.dat")), EFOpenError);
+  // A directory is no file to load either.
+  EXPECT_THROW(pictures.LoadFromFile(std::filesystem::temp_directory_path().string()), EFOpenError);
+  EXPECT_EQ(pictures.Count(), 1);
 }
 
 TEST_F(LoadFromFileTest, FailedLoadLeavesTheItemsReadBefore) {
