@@ -3,8 +3,10 @@
 
 #include <filesystem>
 
+#include "art/pictures.h"
 #include "media/picture_list.h"
 #include "media/wave_list.h"
+#include "pack/export.h"
 #include "pack/image_files.h"
 #include "pack/manifest.h"
 #include "pack/wav_files.h"
@@ -136,6 +138,18 @@ TEST(Pack, ManifestFolderBecomesLoadableContainers) {
   sounds.LoadFromFile((folder / "out" / "zvuky.dat").string());
   EXPECT_TRUE(sounds.Find("alert").Looped);
   EXPECT_EQ(sounds.Find("alert").Wave.Data, beep.Data);
+  fs::remove_all(folder);
+}
+
+TEST(Pack, ExportedArtPacksBackIntoTheSameContainers) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "brunival-export-test";
+  fs::remove_all(folder);
+  ExportSourceFiles((folder / "art").string());
+  PackFromManifest((folder / "art" / "manifest.txt").string(), (folder / "out").string());
+  const std::vector<uint8_t> packed = ReadWholeFile((folder / "out" / "grafika.dat").string());
+  EXPECT_TRUE(packed == EncodePictureContainer(MakeAllPictures()))
+      << "editing nothing must change nothing";
   fs::remove_all(folder);
 }
 
