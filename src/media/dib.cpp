@@ -1,6 +1,7 @@
 // Decodes DIBs of 1, 4, 8, 16, 24 and 32 bits, with bit fields, palettes and RLE4/RLE8 runs.
 #include "media/dib.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
@@ -116,20 +117,19 @@ void DecodeRow(const uint8_t* row, uint32_t* out, int64_t width, uint16_t bitCou
   }
 }
 
-// Palette indices laid out by the run-length stream; runs, literals and moves that leave the
-// picture are cut, and a stream that ends without its end mark simply stops.
+// Lays the run-length stream's palette colours into the picture; pixels it never reaches keep
+// colour 0. Runs, literals and moves that leave the picture are cut, and a stream that ends
+// without its end mark simply stops.
 class TRunLengthDecoder {
  public:
-  TRunLengthDecoder(std::span<const uint8_t> data, int64_t width, int64_t height, bool fourBit)
-      : data_(data),
-        width_(width),
-        height_(height),
-        fourBit_(fourBit),
-        indices_(static_cast<size_t>(width * height), 0) {}
+  TRunLengthDecoder(std::span<const uint8_t> data, TPicture& picture, const TPalette& palette,
+                    bool fourBit, bool topDown)
+      : data_(data), picture_(picture), palette_(palette), fourBit_(fourBit), topDown_(topDown) {}
 
-  std::vector<uint8_t> Decode() {
+  void Decode() {
+    std::fill(picture_.Pixels.begin(), picture_.Pixels.end(), palette_[0]);
     size_t i = 0;
-    while (i + 1 < data_.size() && y_ < height_) {
+    while (i + 1 < data_.size() && y_ < picture_.Height) {
       const uint8_t count = data_[i];
       const uint8_t value = data_[i + 1];
       i += 2;
@@ -155,22 +155,25 @@ class TRunLengthDecoder {
         i += bytes + (bytes & 1);  // literals are padded to a whole 16-bit word
       }
     }
-    return std::move(indices_);
   }
 
  private:
   static uint8_t Nibble(uint8_t value, int k) { return (k & 1) ? value & 0xF : value >> 4; }
 
   void Put(uint8_t index) {
-    if (x_ < width_ && y_ < height_) indices_[static_cast<size_t>(y_ * width_ + x_)] = index;
+    if (x_ < picture_.Width && y_ < picture_.Height) {
+      const int64_t row = topDown_ ? y_ : picture_.Height - 1 - y_;
+      picture_.Pixels[static_cast<size_t>(row * picture_.Width + x_)] = palette_[index];
+    }
     ++x_;
   }
 
   std::span<const uint8_t> data_;
-  int64_t width_, height_;
+  TPicture& picture_;
+  const TPalette& palette_;
   bool fourBit_;
+  bool topDown_;
   int64_t x_ = 0, y_ = 0;  // y counts stored rows
-  std::vector<uint8_t> indices_;
 };
 
 TPicture NewPicture(int64_t width, int64_t height) {
@@ -239,12 +242,7 @@ TPicture ReadDib(TByteReader& in) {
       auto data = in.Take(header.ImageSize);
       if (width == 0 || height == 0) return {};
       TPicture picture = NewPicture(width, height);
-      const std::vector<uint8_t> indices = TRunLengthDecoder(data, width, height, fourBit).Decode();
-      for (int64_t r = 0; r < height; ++r) {
-        uint32_t* out = picture.Pixels.data() + pictureRow(r) * width;
-        const uint8_t* source = indices.data() + r * width;
-        for (int64_t x = 0; x < width; ++x) out[x] = palette[source[x]];
-      }
+      TRunLengthDecoder(data, picture, palette, fourBit, topDown).Decode();
       return picture;
     }
     default:
