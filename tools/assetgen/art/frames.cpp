@@ -123,9 +123,9 @@ void PaintTitle(TLayer& frame) {
   TLayer glow = Dilated(text, 1.5f).Blurred(5.0f);
   Tint(glow, [](float, float) { return kAccentCyan; });
   Tint(text,
-       [](float, float y) { return Mix(Rgb(150, 180, 210), Rgb(60, 90, 130), (y - 25) / 35); });
+       [](float, float y) { return Mix(Rgb(120, 148, 180), Rgb(48, 72, 106), (y - 25) / 35); });
   TLayer title_layer(400, 80);
-  title_layer.Over(glow, 0, 0, 0.35f);
+  title_layer.Over(glow, 0, 0, 0.25f);
   title_layer.Over(text);
   // Reads upwards along the left column, centred beside the board.
   frame.Over(title_layer.RotatedLeft(), 45 - 40, 67);
