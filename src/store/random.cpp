@@ -13,8 +13,8 @@ bool seeded = false;
 }  // namespace
 
 void Randomize() {
-  RandSeed(static_cast<uint32_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  RandSeed(
+      static_cast<uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
 void RandSeed(uint32_t seed) {
@@ -22,7 +22,9 @@ void RandSeed(uint32_t seed) {
   seeded = true;
 }
 
-bool RandomSeeded() { return seeded; }
+bool RandomSeeded() {
+  return seeded;
+}
 
 int32_t Random(int32_t range) {
   if (range <= 0) return 0;

@@ -2,8 +2,8 @@
 #pragma once
 #include <cstdint>
 
-void Randomize();                 // seed from the clock
-void RandSeed(uint32_t seed);     // fixed seed (tests, the headless runner)
-int32_t Random(int32_t range);    // uniform 0..range-1
+void Randomize();               // seed from the clock
+void RandSeed(uint32_t seed);   // fixed seed (tests, the headless runner)
+int32_t Random(int32_t range);  // uniform 0..range-1
 // Whether the generator has been seeded in this process (start-up keeps a fixed seed).
 bool RandomSeeded();
