@@ -1,6 +1,8 @@
 // The generated data set loads through the game's own readers with every name it looks up.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <map>
 
@@ -16,8 +18,11 @@ struct TSize {
 
 class DataSetTest : public ::testing::Test {
  protected:
+  // Each test runs in its own process under ctest: one folder per process.
   static void SetUpTestSuite() {
-    directory_ = (std::filesystem::temp_directory_path() / "brunival-assets-test").string();
+    directory_ = (std::filesystem::temp_directory_path() /
+                  (std::string("brunival-assets-test") + std::to_string(getpid())))
+                     .string();
     std::filesystem::remove_all(directory_);
     WriteDataSet(directory_);
   }

@@ -1,6 +1,8 @@
 // Player-made art: manifest parsing, picture and wave decoding, packing into loadable containers.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "art/pictures.h"
@@ -108,7 +110,8 @@ TEST(ImageFiles, BmpRowsComeOutTopFirst) {
 
 TEST(Pack, ManifestFolderBecomesLoadableContainers) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "brunival-pack-test";
+  const fs::path folder =
+      fs::temp_directory_path() / (std::string("brunival-pack-test") + std::to_string(getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder / "art");
   TPicture sheet{62, 31, std::vector<uint32_t>(62 * 31, 0xFF00FF)};
@@ -143,7 +146,8 @@ TEST(Pack, ManifestFolderBecomesLoadableContainers) {
 
 TEST(Pack, ExportedArtPacksBackIntoTheSameContainers) {
   namespace fs = std::filesystem;
-  const fs::path folder = fs::temp_directory_path() / "brunival-export-test";
+  const fs::path folder =
+      fs::temp_directory_path() / (std::string("brunival-export-test") + std::to_string(getpid()));
   fs::remove_all(folder);
   ExportSourceFiles((folder / "art").string());
   PackFromManifest((folder / "art" / "manifest.txt").string(), (folder / "out").string());
