@@ -66,7 +66,7 @@ TEST(MenuPathE2E, FromStartUpThroughARecordToTheHallOfFameAndBack) {
 
   const THeadlessRun run = client.Run(script, "--seed 11 --store " + store);
   ASSERT_EQ(run.Status, 0) << run.Err;
-  ASSERT_EQ(run.States.size(), 9u);
+  ASSERT_EQ(run.States.size(), 8u);
 
   EXPECT_EQ(run.States[0]["ScreenState"], 1);
   EXPECT_EQ(run.States[0]["HlMenu"]["Items"][0], "start");
