@@ -49,7 +49,10 @@ void THeadlessRunner::Frame(int32_t lag, const std::array<bool, 256>& keys) {
 bool THeadlessRunner::Execute(const TScriptCommand& command, std::ostream& out, std::ostream& err) {
   switch (command.Verb) {
     case TScriptVerb::Frames:
-      for (int64_t i = 0; i < command.Count; ++i) Frame(command.Lag, command.Keys);
+      // Once the window is closed no frame runs any more; a long "frames" need not spin.
+      for (int64_t i = 0; i < command.Count && !form_->Closed(); ++i) {
+        Frame(command.Lag, command.Keys);
+      }
       return true;
     case TScriptVerb::Drawable:
       display_.Drawable = command.Drawable;
