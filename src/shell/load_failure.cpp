@@ -1,4 +1,4 @@
-// The load-failure screen: the failed file's message, then the closing lines; closes on a key after
+// The load-failure screen: the failed file's message, then the closing lines; a key closes it later.
 // 2 s.
 #include "shell/load_failure.h"
 

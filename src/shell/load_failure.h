@@ -1,4 +1,4 @@
-// The load-failure screen: the failed file's message, then the closing lines; closes on a key after 2 s.
+// The load-failure screen: the failed file's message, then the closing lines; a key closes it later.
 #pragma once
 #include <cstdint>
 

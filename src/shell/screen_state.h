@@ -18,7 +18,7 @@ constexpr TScreenState ssNameEntry = 12;
 
 extern TScreenState ScreenState;
 
-// A key acts when down with its latch clear; acting sets the latch; a frame with the key up clears it.
+// A key acts when down with its latch clear; acting sets the latch; a frame with it up clears it.
 extern uint8_t LatchUp;
 extern uint8_t LatchDown;
 extern uint8_t LatchLeft;
