@@ -1,4 +1,4 @@
-// The load-failure screen: the failed file's message, then the closing lines; a key closes it later.
+// The load-failure screen: the failed file's message and the closing lines; a key closes it.
 // 2 s.
 #include "shell/load_failure.h"
 

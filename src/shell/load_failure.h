@@ -1,4 +1,4 @@
-// The load-failure screen: the failed file's message, then the closing lines; a key closes it later.
+// The load-failure screen: the failed file's message and the closing lines; a key closes it.
 #pragma once
 #include <cstdint>
 
