@@ -1,8 +1,11 @@
 // The main window: start-up, shutdown and the frame handler's dispatch over the screen states.
 #include "shell/main_form.h"
 
+#include <exception>
 #include <filesystem>
+#include <string>
 
+#include "media/media_events.h"
 #include "platform/backend.h"
 #include "play/game_state.h"
 #include "screens/intro.h"
@@ -48,6 +51,20 @@ namespace {
 bool FileExists(const char* path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
+}
+
+// Loads a container file into a list; false when the list is empty afterwards. A file that
+// cannot be read counts as empty: the player is told which file is at fault, instead of meeting a
+// half-loaded game that fails on every frame.
+template <typename TList>
+bool LoadContainer(TList& list, const char* fileName) {
+  try {
+    list.LoadFromFile(fileName);
+  } catch (const std::exception& error) {
+    RecordMediaEvent(std::string("error ") + error.what());
+    list.Clear();
+  }
+  return list.Count() > 0;
 }
 
 // The first values, in the order the game gives them.
@@ -102,8 +119,7 @@ void TMainForm::FormCreate() {
   GraphicsFailed = false;
   if (!ConfigFailed) {
     if (FileExists("grafika.dat")) {
-      DXImageList.Items.LoadFromFile("grafika.dat");
-      if (DXImageList.Items.Count() == 0) GraphicsFailed = true;
+      if (!LoadContainer(DXImageList.Items, "grafika.dat")) GraphicsFailed = true;
     } else {
       GraphicsFailed = true;
     }
@@ -112,8 +128,7 @@ void TMainForm::FormCreate() {
   SoundsFailed = false;
   if (!ConfigFailed && !GraphicsFailed) {
     if (FileExists("zvuky.dat")) {
-      DXWaveList.Items.LoadFromFile("zvuky.dat");
-      if (DXWaveList.Items.Count() == 0) {
+      if (!LoadContainer(DXWaveList.Items, "zvuky.dat")) {
         SoundsFailed = true;
       } else {
         DXWaveList.Items.Find("menu_ok").SetFrequency(25000);

@@ -1,6 +1,8 @@
 // The game started in an empty directory, through the headless runner: the load-failure screen.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "headless_client.h"
 
 namespace {
@@ -91,5 +93,18 @@ TEST(LoadFailureE2eTest, AnUndrawableDisplayStillCountsTimeButDrawsNothing) {
   const TScreenshot shown = client.Screenshot("shown.png");
   ASSERT_EQ(shown.Width, 640);
   EXPECT_GT(shown.LitPixels(kSignatureY), 0) << "the first drawn frame has all lines due";
+}
+TEST(LoadFailureE2eTest, AnUnreadablePictureFileCountsAsAFailedLoad) {
+  THeadlessClient client;
+  std::ofstream(client.Directory() / "nexoda.cfg") << "CFG#NEXODA\x1b";
+  std::ofstream(client.Directory() / "grafika.dat") << "not a container";
+  const THeadlessRun run = client.Run("frame 16\nstate\n");
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const auto& state = run.States.at(0);
+  EXPECT_EQ(state["ConfigFailed"], false) << "the magic alone is a readable configuration";
+  EXPECT_EQ(state["GraphicsFailed"], true) << "instead of a game without pictures";
+  ASSERT_FALSE(state["Events"].empty());
+  EXPECT_EQ(state["Events"][0].get<std::string>().rfind("error ", 0), 0u)
+      << "the reason is still reported: " << state["Events"];
 }
 }  // namespace
