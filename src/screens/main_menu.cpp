@@ -47,16 +47,7 @@ bool MainMenuFrame(int32_t) {
     LatchConfirm = 1;
     OpenSelectedItem();
   }
-  if (KeyDown(VK_UP) && LatchUp == 0) {
-    LatchUp = 1;
-    HlMenu.Selected = HlMenu.Selected - 1 == 0 ? 5 : HlMenu.Selected - 1;
-    PlaySound("menu_pohyb");
-  }
-  if (KeyDown(VK_DOWN) && LatchDown == 0) {
-    LatchDown = 1;
-    HlMenu.Selected = HlMenu.Selected + 1 > 5 ? 1 : HlMenu.Selected + 1;
-    PlaySound("menu_pohyb");
-  }
+  MoveHighlight();
   ReleaseLatches(lsUp | lsDown | lsConfirm | lsBack);
 
   if (!MainForm->DXDraw.CanDraw()) return false;

@@ -6,6 +6,7 @@
 #include "play/play_drawing.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
+#include "shell/sound_effects.h"
 #include "text/font_text.h"
 
 bool KeyDown(int32_t code) { return MainForm->DXInput.Keyboard.Keys(code); }
@@ -17,6 +18,19 @@ void ReleaseLatches(uint8_t latchSet) {
   if ((latchSet & lsDown) && !KeyDown(VK_DOWN)) LatchDown = 0;
   if ((latchSet & lsConfirm) && !ConfirmDown()) LatchConfirm = 0;
   if ((latchSet & lsBack) && !KeyDown(VK_ESCAPE)) LatchBack = 0;
+}
+
+void MoveHighlight() {
+  if (KeyDown(VK_UP) && LatchUp == 0) {
+    PlaySound("menu_pohyb");
+    LatchUp = 1;
+    HlMenu.Selected = HlMenu.Selected - 1 == 0 ? HlMenu.ItemCount : HlMenu.Selected - 1;
+  }
+  if (KeyDown(VK_DOWN) && LatchDown == 0) {
+    PlaySound("menu_pohyb");
+    LatchDown = 1;
+    HlMenu.Selected = HlMenu.Selected + 1 > HlMenu.ItemCount ? 1 : HlMenu.Selected + 1;
+  }
 }
 
 void DrawMenuBackground() {

@@ -16,6 +16,9 @@ enum TLatchSet : uint8_t {
 };
 void ReleaseLatches(uint8_t latchSet);
 
+// Up and Down move the highlight of HlMenu, wrapping, with "menu_pohyb".
+void MoveHighlight();
+
 // Fills the back surface black and draws the "menu" background.
 void DrawMenuBackground();
 // Label k of HlMenu at (30, y(k)); the highlighted one opaque, the others at the given alpha.

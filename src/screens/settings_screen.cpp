@@ -15,16 +15,7 @@ bool SettingsFrame(int32_t) {
     ScreenState = ssMainMenu;
     ShowMenu(MainLabels, 5, 2);
   }
-  if (KeyDown(VK_UP) && LatchUp == 0) {
-    PlaySound("menu_pohyb");
-    LatchUp = 1;
-    HlMenu.Selected = HlMenu.Selected - 1 == 0 ? HlMenu.ItemCount : HlMenu.Selected - 1;
-  }
-  if (KeyDown(VK_DOWN) && LatchDown == 0) {
-    PlaySound("menu_pohyb");
-    LatchDown = 1;
-    HlMenu.Selected = HlMenu.Selected + 1 > HlMenu.ItemCount ? 1 : HlMenu.Selected + 1;
-  }
+  MoveHighlight();
   if (ConfirmDown() && LatchConfirm == 0) {
     PlaySound("menu_ok");
     LatchConfirm = 1;
