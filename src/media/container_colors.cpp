@@ -3,7 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "media/container_text.h"
 
 namespace {
 
@@ -68,18 +69,11 @@ constexpr std::array<TNamedColor, 49> kNamedColors = {{
     {"clGradientInactiveCaption", System(28)},
 }};
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 std::optional<TColor> ColorFromIdentifier(std::string_view identifier) {
   for (const auto& named : kNamedColors) {
-    if (SameIgnoringCase(named.Name, identifier)) return named.Value;
+    if (SameIgnoringAsciiCase(named.Name, identifier)) return named.Value;
   }
   return std::nullopt;
 }

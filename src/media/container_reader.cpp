@@ -2,7 +2,6 @@
 #include "media/container_reader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,16 +18,12 @@ namespace {
 constexpr size_t kResourceHeaderLimit = 79;
 constexpr size_t kResourceNameOffset = 3;
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 bool IsIdentifier(std::string_view name) {
-  auto isStart = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
-  auto isPart = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  // ASCII only, whatever the locale: a letter of another code page is no identifier.
+  auto isStart = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  };
+  auto isPart = [&](char c) { return isStart(c) || (c >= '0' && c <= '9'); };
   if (name.empty()) return true;  // an unnamed root is allowed
   return isStart(name[0]) && std::all_of(name.begin() + 1, name.end(), isPart);
 }
@@ -46,7 +41,7 @@ int ResolvePropertyPath(const TObjectSchema& object, std::string_view path) {
     const std::string_view part = path.substr(0, dot);
     const auto& properties = current->Properties;
     auto found = std::ranges::find_if(
-        properties, [&](const TPropertySchema& p) { return SameIgnoringCase(p.Name, part); });
+        properties, [&](const TPropertySchema& p) { return SameIgnoringAsciiCase(p.Name, part); });
     if (found == properties.end()) throw EReadError(PropertyDoesNotExist(std::string(part)));
     if (dot == std::string_view::npos) return found->Id;
     if (found->Object == nullptr) throw EReadError(kInvalidPropertyPath);
@@ -152,8 +147,8 @@ bool TComponentReader::ReadBoolean() {
       return true;
     case vaIdent: {
       const std::string identifier = in_.ShortString();
-      if (SameIgnoringCase(identifier, "False")) return false;
-      if (SameIgnoringCase(identifier, "True")) return true;
+      if (SameIgnoringAsciiCase(identifier, "False")) return false;
+      if (SameIgnoringAsciiCase(identifier, "True")) return true;
       InvalidValue();
     }
     default:

@@ -1,6 +1,7 @@
-// Windows-1250 encoding of Unicode text, for names stored as wide or UTF-8 strings.
+// Windows-1250 encoding of Unicode text for names stored as wide or UTF-8 strings; name matching.
 #include "media/container_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -84,4 +85,9 @@ std::string Utf8ToWindows1250(std::span<const uint8_t> bytes) {
   text.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) text.push_back(ToWindows1250(NextUtf8(bytes, i)));
   return text;
+}
+
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
