@@ -5,6 +5,7 @@
 
 #include "art/pictures.h"
 #include "data_set.h"
+#include "icons/app_icon.h"
 #include "pack/export.h"
 #include "pack/manifest.h"
 #include "preview/previews.h"
@@ -16,6 +17,7 @@ int Usage() {
       stderr,
       "usage: brunival-assets build DIR       write the complete data set into DIR\n"
       "       brunival-assets preview DIR     write mock screens of the artwork as PNG\n"
+      "       brunival-assets icons DIR       write the application icon as DIR/NxN.png\n"
       "       brunival-assets export DIR      write the built-in art as PNG and WAV files\n"
       "                                       with a manifest\n"
       "       brunival-assets pack MANIFEST DIR\n"
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
     }
     if (command == "build") {
       WriteDataSet(target);
+      return 0;
+    }
+    if (command == "icons") {
+      for (const std::string& file : WriteAppIcons(target)) std::printf("%s\n", file.c_str());
       return 0;
     }
     if (command == "preview") {

@@ -20,6 +20,8 @@ TShade HueColor(float hue) {
   return {c[0], c[1], c[2], 1};
 }
 
+}  // namespace
+
 // Lit sphere: diffuse from the upper left, a sharp highlight and a glowing rim.
 TShade SphereShade(float px, float py, float cx, float cy, float radius, bool prism,
                    const TShade& base) {
@@ -46,6 +48,8 @@ TShade SphereShade(float px, float py, float cx, float cy, float radius, bool pr
   out.B += rimLight.B * rim * 0.55f + specular * 0.95f;
   return out;
 }
+
+namespace {
 
 TPictureEntry Keyed(std::string name, TPicture picture) {
   TPictureEntry entry;

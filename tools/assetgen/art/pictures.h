@@ -14,5 +14,11 @@ MakeFramePictures();  // "plochaL", "plochaH", "plochaD", "plochaS", "plochaP"
 std::vector<TPictureEntry> MakeIntroPictures();  // "DK-napis", "DK-logo", "DK-uvadi"
 TPictureEntry MakeMenuPicture();                 // "menu", stored as JPEG
 
+// The atoms' glass-sphere shading at (px, py) for a sphere at (cx, cy); `prism` paints the
+// wildcard's rainbow instead of `base`. The application icon reuses it.
+struct TShade;
+TShade SphereShade(float px, float py, float cx, float cy, float radius, bool prism,
+                   const TShade& base);
+
 // Every picture the game looks up, in a stable order.
 std::vector<TPictureEntry> MakeAllPictures();
