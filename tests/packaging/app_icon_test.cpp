@@ -43,10 +43,6 @@ std::filesystem::path ScratchDir(const std::string& name) {
   return dir;
 }
 
-float Coverage(const TLayer& layer, int x, int y) {
-  return layer.At(x, y).A;
-}
-
 }  // namespace
 
 TEST(AppIcon, EverySizeIsAnOpaqueAtomOnATransparentSquare) {
@@ -55,7 +51,7 @@ TEST(AppIcon, EverySizeIsAnOpaqueAtomOnATransparentSquare) {
     ASSERT_EQ(icon.Width(), size);
     ASSERT_EQ(icon.Height(), size);
     for (auto [x, y] : {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}})
-      EXPECT_LT(Coverage(icon, x, y), 0.02f)
+      EXPECT_LT(icon.At(x, y).A, 0.02f)
           << size << "px corner (" << x << "," << y << ") should be clear";
     const TPremul& centre = icon.At(size / 2, size / 2);
     EXPECT_GT(centre.A, 0.99f) << size << "px centre should be solid";
@@ -64,18 +60,6 @@ TEST(AppIcon, EverySizeIsAnOpaqueAtomOnATransparentSquare) {
     EXPECT_GT(body.B, body.R) << size << "px body should be blue, got R " << body.R << " B "
                               << body.B;
   }
-}
-
-TEST(AppIcon, ElectronsAppearFromThirtyTwoPixelsUp) {
-  // An electron sits on the diagonal, 27/64 of the size from the centre.
-  auto electronCoverage = [](int size) {
-    const TLayer icon = MakeAppIcon(size);
-    const int at = static_cast<int>(size / 2.0f + 27.0f / 64 * size * 0.7071f);
-    return Coverage(icon, at, at);
-  };
-  EXPECT_LT(electronCoverage(16), 0.5f) << "a 16px icon is too small for electrons";
-  for (int size : {32, 64, 256})
-    EXPECT_GT(electronCoverage(size), 0.9f) << "no electron on the diagonal at " << size << "px";
 }
 
 TEST(AppIcon, WritesOneRgbaPngPerSize) {
