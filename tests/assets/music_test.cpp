@@ -50,7 +50,9 @@ TEST_F(ModulesTest, LoadWithoutWarningsAndLastOneToTwoMinutes) {
     EXPECT_NEAR(seconds, file.Seconds, 0.5) << file.Path;
     EXPECT_GE(seconds, 60.0) << file.Path;
     EXPECT_LE(seconds, 120.0) << file.Path;
-    const std::string type = openmpt_module_get_metadata(loaded.Module, "type");
+    const char* typeText = openmpt_module_get_metadata(loaded.Module, "type");
+    const std::string type = typeText != nullptr ? typeText : "";
+    openmpt_free_string(typeText);
     EXPECT_EQ(type, file.Path.ends_with(".xm") ? "xm" : "mod") << file.Path;
     EXPECT_EQ(openmpt_module_get_num_channels(loaded.Module), 4) << file.Path;
   }
