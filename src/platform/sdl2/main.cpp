@@ -11,6 +11,8 @@
 #include "media/music_library.h"
 #include "platform/sdl2/sdl_audio.h"
 #include "platform/sdl2/sdl_clock.h"
+#include "platform/sdl2/sdl_controllers.h"
+#include "platform/sdl2/sdl_display_settings.h"
 #include "platform/sdl2/sdl_keyboard.h"
 #include "platform/sdl2/sdl_window.h"
 #include "shell/main_form.h"
@@ -31,7 +33,7 @@ bool IsAltEnter(const SDL_KeyboardEvent& key) {
 }
 
 void HandleEvent(const SDL_Event& event, TMainForm& form, TSdlWindow& window,
-                 TSdlKeyboard& keyboard) {
+                 TSdlKeyboard& keyboard, TSdlControllers& controllers) {
   switch (event.type) {
     case SDL_QUIT:
       form.Close();
@@ -49,7 +51,12 @@ void HandleEvent(const SDL_Event& event, TMainForm& form, TSdlWindow& window,
       if (IsAltEnter(event.key)) {
         window.ToggleFullScreen();
         keyboard.SwallowEnter();
+        SaveDisplaySettings(DisplaySettingsPath(), window.CurrentDisplaySettings());
       }
+      break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+      controllers.HandleEvent(event);
       break;
     case SDL_RENDER_DEVICE_RESET:
     case SDL_RENDER_TARGETS_RESET:
@@ -63,14 +70,14 @@ void HandleEvent(const SDL_Event& event, TMainForm& form, TSdlWindow& window,
 // Events first, then one timer tick; sleeps only while the timer has nothing to do (the game
 // frozen in the background) or the picture cannot be shown.
 void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
-                    TMixer* silentMixer) {
+                    TSdlControllers& controllers, TMixer* silentMixer) {
   uint32_t lastAdvance = SDL_GetTicks();
   while (!form.Closed()) {
     SDL_Event event;
     const bool idle = !form.DXTimer.TickInstalled();
     if (idle ? SDL_WaitEventTimeout(&event, 100) : SDL_PollEvent(&event)) {
-      HandleEvent(event, form, window, keyboard);
-      while (SDL_PollEvent(&event)) HandleEvent(event, form, window, keyboard);
+      HandleEvent(event, form, window, keyboard, controllers);
+      while (SDL_PollEvent(&event)) HandleEvent(event, form, window, keyboard, controllers);
     }
     if (form.Closed()) break;
     try {
@@ -94,6 +101,10 @@ int main(int, char**) {
     std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
     return 1;
   }
+  // Controllers are a comfort: without them the keyboard still plays the game.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    std::fprintf(stderr, "brunival: no game controllers: %s\n", SDL_GetError());
+  }
   UseDefaultHighScoreStore();
   int status = 0;
   {
@@ -103,7 +114,11 @@ int main(int, char**) {
     try {
       TSdlClock clock;
       TSdlWindow window;
+      window.UseDisplaySettings(LoadDisplaySettings(DisplaySettingsPath()));
+      // Declared before the keyboard that reads them, so they outlive it.
+      TSdlControllers controllers;
       TSdlKeyboard keyboard(window);
+      keyboard.UseControllers(&controllers);
       TMainForm form(TPlatform{clock, window, keyboard, sound ? &mixer : nullptr});
       try {
         form.FormCreate();
@@ -112,7 +127,7 @@ int main(int, char**) {
       } catch (const std::exception& error) {
         ReportError(error);
       }
-      RunMessageLoop(form, window, keyboard, sound ? nullptr : &mixer);
+      RunMessageLoop(form, window, keyboard, controllers, sound ? nullptr : &mixer);
     } catch (const std::exception& error) {
       std::fprintf(stderr, "brunival: %s\n", error.what());
       status = 1;

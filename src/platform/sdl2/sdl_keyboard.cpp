@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "platform/sdl2/sdl_controllers.h"
 #include "platform/sdl2/sdl_keymap.h"
 #include "platform/sdl2/sdl_window.h"
 
@@ -23,6 +24,7 @@ void TSdlKeyboard::ReadKeys(std::array<uint8_t, 256>& keyStates) {
       keyStates[static_cast<size_t>(sideless)] |= 0x80;
     }
   }
+  if (controllers_ != nullptr) controllers_->AddKeys(keyStates);
   if (swallowEnter_) {
     if ((keyStates[0x0D] & 0x80) == 0) {
       swallowEnter_ = false;

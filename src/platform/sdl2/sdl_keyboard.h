@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/backend.h"
 
+class TSdlControllers;
 class TSdlWindow;
 
 class TSdlKeyboard : public IKeyboardBackend {
@@ -13,8 +14,11 @@ class TSdlKeyboard : public IKeyboardBackend {
   // Alt+Enter switched the display: that Enter reads up until it is released, so it does not
   // also confirm whatever the game shows.
   void SwallowEnter() { swallowEnter_ = true; }
+  // Controllers read as more keys down.
+  void UseControllers(const TSdlControllers* controllers) { controllers_ = controllers; }
 
  private:
   const TSdlWindow& window_;
   bool swallowEnter_ = false;
+  const TSdlControllers* controllers_ = nullptr;
 };

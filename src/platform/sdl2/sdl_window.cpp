@@ -53,7 +53,10 @@ void TSdlWindow::EnterFullScreen(bool fullScreen) {
   } else {
     SDL_SetWindowFullscreen(window_, 0);
     SDL_SetWindowSize(window_, width_, height_);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    // Centred on the monitor it is on, not always the first one.
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   }
   fullScreen_ = fullScreen;
 }
@@ -62,7 +65,7 @@ bool TSdlWindow::Open(int32_t width, int32_t height, bool fullScreen) {
   width_ = width;
   height_ = height;
   // When full screen cannot be had, a 640x480 window serves the game just as well.
-  EnterFullScreen(fullScreen);
+  EnterFullScreen(fullScreen && !preferWindow_);
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
   lost_ = false;
@@ -134,6 +137,20 @@ bool TSdlWindow::HasFocus() const {
 void TSdlWindow::ToggleFullScreen() {
   EnterFullScreen(!fullScreen_);
   SDL_SetWindowBordered(window_, fullScreen_ ? SDL_FALSE : SDL_TRUE);
+  preferWindow_ = !fullScreen_;
+}
+
+void TSdlWindow::UseDisplaySettings(const TDisplaySettings& settings) {
+  preferWindow_ = !settings.FullScreen;
+  // A monitor that has gone since the last run: the window stays where it was created.
+  if (settings.Monitor < SDL_GetNumVideoDisplays()) {
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor));
+  }
+}
+
+TDisplaySettings TSdlWindow::CurrentDisplaySettings() const {
+  return TDisplaySettings{fullScreen_, std::max(0, SDL_GetWindowDisplayIndex(window_))};
 }
 
 void TSdlWindow::SavePlacement() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/backend.h"
+#include "platform/sdl2/sdl_display_settings.h"
 
 class TSdlWindow : public IDisplayBackend {
  public:
@@ -30,6 +31,11 @@ class TSdlWindow : public IDisplayBackend {
   bool HasFocus() const;
   // Alt+Enter: between full screen and a 640x480 window.
   void ToggleFullScreen();
+  // The choice remembered from the last run: a window even when the game asks for full screen,
+  // and the monitor to show it on. Called before Open.
+  void UseDisplaySettings(const TDisplaySettings& settings);
+  // The choice as it stands now, to be remembered.
+  TDisplaySettings CurrentDisplaySettings() const;
   // The renderer dropped its textures (device reset): rebuilt on the next drawable test.
   void MarkSurfacesLost() { lost_ = true; }
   // Whether Present ran since the last call (the message loop idles a little when it did not).
@@ -47,6 +53,7 @@ class TSdlWindow : public IDisplayBackend {
   int32_t width_ = 640;
   int32_t height_ = 480;
   bool fullScreen_ = false;
+  bool preferWindow_ = false;
   bool lost_ = false;
   bool vsync_ = false;
   bool presented_ = false;

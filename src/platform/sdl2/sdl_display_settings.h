@@ -1,0 +1,27 @@
+// The display choice kept between runs: full screen or a window, and on which monitor.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct TDisplaySettings {
+  bool FullScreen = true;
+  int32_t Monitor = 0;
+
+  bool operator==(const TDisplaySettings&) const = default;
+};
+
+// "key=value" lines; nothing when the text is damaged (a bad line, value or a missing key).
+std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text);
+std::string FormatDisplaySettings(const TDisplaySettings& settings);
+
+// $XDG_CONFIG_HOME/brunival/display.conf, else ~/.config/brunival/display.conf; empty when
+// neither base is known (the choice is then not kept).
+std::filesystem::path DisplaySettingsPath();
+
+// The defaults when the file is missing, unreadable or damaged.
+TDisplaySettings LoadDisplaySettings(const std::filesystem::path& file);
+// Written to a temporary file that replaces the old one, so a crash never leaves half a file.
+bool SaveDisplaySettings(const std::filesystem::path& file, const TDisplaySettings& settings);
