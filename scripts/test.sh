@@ -10,6 +10,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).
+./scripts/fuzz-smoke.sh 20
+
 # The sanitized build skips the benchmarks (timings under ASan mean nothing).
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRUNIVAL_SANITIZE=ON \
   -DBRUNIVAL_BENCH=OFF

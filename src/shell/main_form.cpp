@@ -131,8 +131,10 @@ void TMainForm::FormCreate() {
       if (!LoadContainer(DXWaveList.Items, "zvuky.dat")) {
         SoundsFailed = true;
       } else {
-        DXWaveList.Items.Find("menu_ok").SetFrequency(25000);
-        DXWaveList.Items.Find("vymena").SetFrequency(18000);
+        // A player-made sound file may lack these two; the game then plays without them
+        // (each later Play of the missing name reports its error) instead of failing to start.
+        if (auto* ok = DXWaveList.Items.FindOrNull("menu_ok")) ok->SetFrequency(25000);
+        if (auto* exchange = DXWaveList.Items.FindOrNull("vymena")) exchange->SetFrequency(18000);
       }
     } else {
       SoundsFailed = true;
