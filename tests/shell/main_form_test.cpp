@@ -5,6 +5,10 @@
 #include "shell/screen_state.h"
 #include "shell_fixture.h"
 
+#include <fstream>
+
+#include "media/container_writer.h"
+
 namespace {
 using MainFormTest = ShellFixture;
 
@@ -53,3 +57,36 @@ TEST_F(MainFormTest, StartUpGoesFullScreenAndStartsTheTimerAndCloseUndoesBoth) {
   EXPECT_EQ(Game.StateTime, time) << "a closed window runs no frame";
 }
 }  // namespace
+
+namespace {
+void WriteMinimalDataSet(const std::vector<std::string>& soundNames) {
+  std::ofstream("nexoda.cfg", std::ios::binary) << "CFG#NEXODA\x1b";
+  TPictureEntry picture;
+  picture.Name = "menu";
+  picture.Picture = {2, 2, std::vector<uint32_t>(4, 0xFFFFFF)};
+  WritePictureContainer("grafika.dat", {picture});
+  std::vector<TSoundEntry> sounds;
+  for (const auto& name : soundNames) {
+    TSoundEntry sound;
+    sound.Name = name;
+    sound.Data.assign(200, 0);
+    sounds.push_back(sound);
+  }
+  WriteSoundContainer("zvuky.dat", sounds);
+}
+}  // namespace
+
+TEST_F(MainFormTest, SoundFileWithoutTheRetunedEffectsStillStarts) {
+  WriteMinimalDataSet({"bum"});
+  ASSERT_NO_THROW(form->FormCreate());
+  EXPECT_FALSE(form->SoundsFailed);
+  EXPECT_TRUE(form->MusicFailed) << "no mod/menu.mod in the directory";
+}
+
+TEST_F(MainFormTest, StartUpRetunesTheMenuAndExchangeSounds) {
+  WriteMinimalDataSet({"menu_ok", "vymena", "bum"});
+  form->FormCreate();
+  EXPECT_EQ(form->DXWaveList.Items.Find("menu_ok").Frequency(), 25000);
+  EXPECT_EQ(form->DXWaveList.Items.Find("vymena").Frequency(), 18000);
+  EXPECT_EQ(form->DXWaveList.Items.Find("bum").Frequency(), 0);
+}
