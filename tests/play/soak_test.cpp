@@ -68,6 +68,12 @@ int SoakGames() {
   const char* text = std::getenv("BRUNIVAL_SOAK_GAMES");
   return text != nullptr ? std::atoi(text) : 10000;
 }
+
+// Long soaks run in chunks with different seeds, so each chunk plays new games.
+uint32_t SoakSeed() {
+  const char* text = std::getenv("BRUNIVAL_SOAK_SEED");
+  return text != nullptr ? static_cast<uint32_t>(std::strtoul(text, nullptr, 10)) : 2024;
+}
 }  // namespace
 
 class Soak : public PlayRig {
@@ -114,7 +120,7 @@ class Soak : public PlayRig {
 TEST_F(Soak, RandomKeyGamesKeepTheInvariantsAndAlwaysLetThePlayerOut) {
   ShortenGames();
   Settings[3] = 1;
-  std::mt19937 random(2024);
+  std::mt19937 random(SoakSeed());
   const int keys[] = {VK_UP,    VK_DOWN,   VK_LEFT,   VK_RIGHT, VK_SPACE,
                       VK_SPACE, VK_RETURN, VK_ESCAPE, VK_M,     VK_F1};
   const int games = SoakGames();
