@@ -66,6 +66,8 @@ bool TSdlWindow::Open(int32_t width, int32_t height, bool fullScreen) {
   height_ = height;
   // When full screen cannot be had, a 640x480 window serves the game just as well.
   EnterFullScreen(fullScreen && !preferWindow_);
+  // The game made the window borderless for full screen; a chosen window keeps its frame.
+  if (preferWindow_ && !fullScreen_) SDL_SetWindowBordered(window_, SDL_TRUE);
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
   lost_ = false;
