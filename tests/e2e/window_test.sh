@@ -35,7 +35,9 @@ pids+=($!)
 sleep 1
 
 mkdir "$work/game"
-(cd "$work/game" && SDL_AUDIODRIVER=dummy exec "$game") >"$work/game.log" 2>&1 &
+# A settings folder of its own: a window chosen by the player must not change what is tested.
+(cd "$work/game" && SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" exec "$game") \
+  >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
 
