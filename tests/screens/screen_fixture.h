@@ -4,35 +4,19 @@
 
 #include <initializer_list>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "fake_platform.h"
 #include "media/media_events.h"
 #include "play/game_state.h"
-#include "platform/backend.h"
 #include "screens/intro.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
 
 class ScreenFixture : public ::testing::Test {
  protected:
-  struct Clock : IClock {
-    uint32_t Milliseconds() override { return 0; }
-  };
-  struct Display : IDisplayBackend {
-    bool Open(int32_t, int32_t, bool) override { return true; }
-    void Close() override {}
-    bool CanPresent() override { return true; }
-    void Present(const TDirectDrawSurface&) override {}
-  };
-  struct Keyboard : IKeyboardBackend {
-    std::vector<int> down;
-    bool IsForeground() override { return true; }
-    void ReadKeys(std::array<uint8_t, 256>& states) override {
-      for (int code : down) states[static_cast<size_t>(code)] = 0x80;
-    }
-  };
-
   void SetUp() override {
     form_ = std::make_unique<TMainForm>(TPlatform{clock_, display_, keyboard_, nullptr});
     form_->DXDraw.Initialize();
@@ -58,7 +42,7 @@ class ScreenFixture : public ::testing::Test {
 
   // One frame with exactly these keys down.
   void Frame(int32_t lag, std::initializer_list<int> keys = {}) {
-    keyboard_.down.assign(keys.begin(), keys.end());
+    keyboard_.down = std::set<int32_t>(keys.begin(), keys.end());
     form_->DXTimerTimer(lag);
   }
 
@@ -67,8 +51,8 @@ class ScreenFixture : public ::testing::Test {
     ShowMenu(MainLabels, 5, 1);
   }
 
-  Clock clock_;
-  Display display_;
-  Keyboard keyboard_;
+  FakeClock clock_;
+  FakeDisplay display_;
+  FakeKeyboard keyboard_;
   std::unique_ptr<TMainForm> form_;
 };
