@@ -2,13 +2,17 @@
 #include "store/high_scores.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -49,12 +53,17 @@ void Store(const Tables& tables, const std::string& name, uint8_t table, const s
   StoreHighScore(tables.Names, tables.Scores, name, table, score);
 }
 
-// Runs check in a child process, as an unprivileged user when we are root (root writes
-// anywhere); returns whether it passed.
-bool PassesInChild(const std::function<bool()>& check) {
+enum class TChildUser { Unprivileged, Same };
+
+// Runs check in a child process, by default as an unprivileged user when we are root (root
+// writes anywhere); returns whether it passed.
+bool PassesInChild(const std::function<bool()>& check, TChildUser user = TChildUser::Unprivileged) {
   const pid_t child = fork();
   if (child == 0) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    if (user == TChildUser::Unprivileged && geteuid() == 0 &&
+        (setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(2);
+    }
     _exit(check() ? 0 : 1);
   }
   int status = 0;
@@ -83,6 +92,28 @@ class SavedVariable {
   std::string value_;
   bool set_;
 };
+
+bool WriteProcFile(const char* path, const std::string& text) {
+  std::ofstream file(path);
+  return static_cast<bool>(file << text << std::flush);
+}
+
+// Mounts a 64 KB file system on directory, seen by this process only: as root in a mount
+// namespace of its own, otherwise as root of a user namespace mapped onto our own ids.
+bool MountTinyDisk(const std::filesystem::path& directory) {
+  const uid_t uid = geteuid();
+  const gid_t gid = getegid();
+  if (uid == 0) {
+    if (unshare(CLONE_NEWNS) != 0) return false;
+  } else if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+             !WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+             !WriteProcFile("/proc/self/setgroups", "deny") ||
+             !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")) {
+    return false;
+  }
+  return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         mount("tmpfs", directory.c_str(), "tmpfs", 0, "size=64k") == 0;
+}
 
 class HighScores : public testing::Test {
  protected:
@@ -179,6 +210,60 @@ TEST_F(HighScores, FailedWriteKeepsThePreviousTables) {
   std::filesystem::create_directory(store_ + ".new");
   Store(Loaded(), "second", 0, "80000");
   EXPECT_EQ(Loaded().Names[0], "first");
+}
+
+// A full disk: a store on a tiny file system of its own, filled up before the second record.
+// Needs a mount namespace; where the system refuses one the test is skipped.
+TEST_F(HighScores, FullDiskKeepsThePreviousTablesAndRecovers) {
+  constexpr int kNoMountNamespace = 77;
+  const std::filesystem::path disk = dir_.Path() / "disk";
+  std::filesystem::create_directory(disk);
+  const pid_t child = fork();
+  if (child == 0) {
+    if (!MountTinyDisk(disk)) _exit(kNoMountNamespace);
+    const std::string store = (disk / "hall.store").string();
+    UseHighScoreStoreFile(store);
+    Store(Loaded(), "first", 0, "70000");
+    const std::string good = ReadBytes(store);
+
+    const std::string filler = (disk / "filler").string();
+    {
+      std::ofstream fill(filler, std::ios::binary);
+      const std::string block(4096, 'x');
+      while (fill.write(block.data(), block.size()) && fill.flush()) {
+      }
+    }
+    Store(Loaded(), "second", 0, "80000");
+    const bool kept = Loaded().Names[0] == "first" && ReadBytes(store) == good &&
+                      !std::filesystem::exists(store + ".new") &&
+                      !std::filesystem::exists(store + ".broken-1");
+    std::filesystem::remove(filler);
+    Store(Loaded(), "third", 0, "90000");
+    const bool recovered = Loaded().Names[0] == "third" && Loaded().Names[1] == "first";
+    _exit(kept && recovered ? 0 : (kept ? 3 : 1));
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoMountNamespace) GTEST_SKIP() << "no mount namespace here";
+  EXPECT_NE(WEXITSTATUS(status), 1) << "full disk: the last good tables were not kept whole";
+  EXPECT_NE(WEXITSTATUS(status), 3) << "space freed again: a new record was not stored";
+}
+
+// A write that stops half-way (here the file-size limit, as a quota would) loses nothing either.
+TEST_F(HighScores, WriteCutShortKeepsThePreviousTables) {
+  Store(Loaded(), "first", 0, "70000");
+  const std::string good = ReadBytes(store_);
+  EXPECT_TRUE(PassesInChild(
+      [&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{good.size() / 2, good.size() / 2};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+        Store(Loaded(), "second", 0, "80000");
+        return Loaded().Names[0] == "first" && !std::filesystem::exists(store_ + ".new");
+      },
+      TChildUser::Same));
+  EXPECT_EQ(ReadBytes(store_), good);
 }
 
 TEST_F(HighScores, DamagedStoreIsSetAsideAndDefaultsComeBack) {
