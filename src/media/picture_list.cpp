@@ -49,12 +49,8 @@ void TPictureCollectionItem::Restore() {
     surface_.SetSize(0, 0);
     return;
   }
-  surface_.SetSize(Picture.Width, Picture.Height);
   // A picture whose pixel list came up short keeps black for the missing pixels.
-  const size_t count = std::min(Picture.Pixels.size(), static_cast<size_t>(Picture.Width) *
-                                                           static_cast<size_t>(Picture.Height));
-  uint32_t* out = surface_.Pixels();
-  for (size_t i = 0; i < count; ++i) out[i] = Picture.Pixels[i] & 0xFFFFFF;
+  surface_.Assign(Picture.Width, Picture.Height, Picture.Pixels);
   surface_.ColorKey = ColorToPixel(transparentColor_);
   LayOutPatterns();
   BuildOpaqueSpans();

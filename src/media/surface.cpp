@@ -34,6 +34,18 @@ void TDirectDrawSurface::SetSize(int32_t width, int32_t height) {
   pixels_.assign(static_cast<size_t>(width_) * height_, 0);
 }
 
+void TDirectDrawSurface::Assign(int32_t width, int32_t height, std::span<const uint32_t> source) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  const size_t count = static_cast<size_t>(width_) * height_;
+  pixels_.clear();
+  pixels_.reserve(count);
+  for (const uint32_t pixel : source.first(std::min(count, source.size()))) {
+    pixels_.push_back(pixel & 0xFFFFFF);
+  }
+  pixels_.resize(count, 0);
+}
+
 void TDirectDrawSurface::Fill(uint32_t pixel) {
   // The game clears to black every frame; memset is the fastest way to write the same byte.
   if (pixel == 0) {

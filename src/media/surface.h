@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class TDirectDrawSurfaceCanvas;
@@ -15,14 +16,15 @@ class TDirectDrawSurface {
   TDirectDrawSurface& operator=(TDirectDrawSurface&&) noexcept;
 
   void SetSize(int32_t width, int32_t height);
+  // Resizes and takes the given pixels with only their colour bits; pixels the source lacks
+  // are black. Writes each pixel once, which matters for fresh memory.
+  void Assign(int32_t width, int32_t height, std::span<const uint32_t> source);
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   uint32_t* Pixels() { return pixels_.data(); }
   const uint32_t* Pixels() const { return pixels_.data(); }
   uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
-  const uint32_t* Row(int32_t y) const {
-    return pixels_.data() + static_cast<size_t>(y) * width_;
-  }
+  const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
 
   // Raw pixel skipped by transparent draws from this surface.
   uint32_t ColorKey = 0;
