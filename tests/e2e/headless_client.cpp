@@ -59,7 +59,10 @@ THeadlessRun THeadlessClient::Run(const std::string& script, const std::string& 
   std::ofstream(scriptFile) << script;
   const std::filesystem::path out = directory_.string() + ".out";
   const std::filesystem::path err = directory_.string() + ".err";
+  // A checker such as valgrind may run the game: "BRUNIVAL_HEADLESS_WRAPPER=valgrind -q".
+  const char* wrapper = std::getenv("BRUNIVAL_HEADLESS_WRAPPER");
   const std::string command = "cd " + Quoted(directory_.string()) + " && " +
+                              (wrapper != nullptr ? std::string(wrapper) + " " : "") +
                               Quoted(BRUNIVAL_HEADLESS) + " " + options +
                               (throughStdin ? " < " : " ") + Quoted(scriptFile.string()) + " > " +
                               Quoted(out.string()) + " 2> " + Quoted(err.string());
