@@ -5,34 +5,11 @@
 set -u
 game=$1
 artefacts=$2
-for tool in Xvfb openbox xdotool xdpyinfo import convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display number nobody uses: Xvfb refuses one whose lock file exists.
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number"; exit 1; }
-export DISPLAY=$display
+. "$(dirname "$0")/../x_session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo import convert
 
 # 1280x1024: the picture is doubled to 1280x960 with 32-pixel bars above and below.
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+start_x_session 1280x1024 91 || { echo "FAIL: no X display could be started"; exit 1; }
 
 mkdir "$work/game"
 # A settings folder of its own: a window chosen by the player must not change what is tested.
@@ -72,10 +49,7 @@ sleep 3
 import -window root "$shot"
 echo "screenshot: $shot"
 
-# Hold Enter for about one frame's worth of samples; the game reads keys once per frame.
-xdotool keydown Return
-sleep 0.1
-xdotool keyup Return
+hold_key Return
 for _ in $(seq 100); do
   kill -0 "$game_pid" 2>/dev/null || break
   sleep 0.1

@@ -8,19 +8,10 @@ set -u
 game=$1
 data=$2
 artefacts=$3
-for tool in Xvfb openbox xdotool xdpyinfo xprop import convert compare python3; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+. "$(dirname "$0")/../x_session.sh"
+require_tools Xvfb openbox xdotool xdpyinfo xprop import convert compare python3
 [ -f "$data/grafika.dat" ] || { echo "FAIL: no data set in $data"; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 mkdir -p "$artefacts"
 
 fail() {
@@ -30,21 +21,8 @@ fail() {
   exit 1
 }
 
-# A display number nobody uses: Xvfb refuses one whose lock file exists.
-display=""
-for n in $(seq 97 160); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-export DISPLAY=$display
-
 # 1024x768: twice the picture does not fit, so it is shown 1:1 with bars on every side.
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+start_x_session 1024x768 97 || fail "no X display could be started"
 
 cp -r "$data" "$work/game"
 mkdir -p "$work/data-home" "$work/config-home"
@@ -58,11 +36,8 @@ alive() { kill -0 "$game_pid" 2>/dev/null; }
 shoot() { import -window root "$work/shot.png" 2>/dev/null; }
 # Brightest channel value in a region of the last screenshot, 0..255.
 brightest() { convert "$work/shot.png" -crop "$1" +repage -format "%[fx:int(255*maxima)]" info:; }
-# Held for about one frame's worth of samples: the game reads keys once per frame.
 press() {
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool keyup "$1"
+  hold_key "$1"
   sleep "${2:-0.4}"
 }
 settings() { cat "$work/config-home/brunival/display.conf" 2>/dev/null; }
@@ -96,9 +71,7 @@ echo "full-screen picture box: ${box_width}x${box_height} at $box_x,$box_y"
   fail "the menu should fill most of the 640x480 picture, found ${box_width}x${box_height}"
 
 # Alt+Enter: a 640x480 window, remembered; and back to full screen, remembered too.
-xdotool keydown alt+Return
-sleep 0.1
-xdotool keyup alt+Return
+hold_key alt+Return
 sleep 1.5
 settings | grep -qx "fullscreen=0" || fail "the window was not remembered: '$(settings)'"
 window=$(xdotool search --name "^Brunival$" | head -1)
@@ -108,9 +81,7 @@ geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
 shoot
 cp "$work/shot.png" "$artefacts/window_play_windowed.png"
 [ "$(brightest 1024x768+0+0)" -gt 0 ] || fail "nothing shows in the window"
-xdotool keydown alt+Return
-sleep 0.1
-xdotool keyup alt+Return
+hold_key alt+Return
 sleep 1.5
 settings | grep -qx "fullscreen=1" || fail "full screen was not remembered: '$(settings)'"
 shoot
