@@ -2,16 +2,14 @@
 // corpus.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "../tests/containers/test_dib_encoder.h"
 #include "media/container_pictures.h"
 #include "media/container_sounds.h"
 #include "media/container_writer.h"
+#include "seed_corpus.h"
 
 namespace {
 
@@ -34,8 +32,8 @@ TPictureEntry Entry(std::string name, TPicture picture, TPictureEncoding encodin
 }
 
 // Containers made by the writer, plus one with run-length and bitmap-file payloads it never makes.
-std::vector<std::vector<uint8_t>> Seeds() {
-  std::vector<std::vector<uint8_t>> seeds;
+TSeeds Seeds() {
+  TSeeds seeds;
   TPicture twoColours = Pattern(4, 3);
   for (auto& pixel : twoColours.Pixels) pixel &= 0xFF00FF;
   std::vector<TPictureEntry> pictures = {
@@ -105,15 +103,6 @@ std::vector<std::vector<uint8_t>> Seeds() {
   return seeds;
 }
 
-void WriteSeeds(const std::string& directory) {
-  int number = 0;
-  for (const auto& seed : Seeds()) {
-    std::ofstream(directory + "/seed" + std::to_string(number++) + ".dat", std::ios::binary)
-        .write(reinterpret_cast<const char*>(seed.data()),
-               static_cast<std::streamsize>(seed.size()));
-  }
-}
-
 void CheckPictures(const TPictureCollection& pictures) {
   for (int32_t i = 0; i < pictures.Count(); ++i) {
     const TPicture& picture = const_cast<TPictureCollection&>(pictures).Items(i).Picture;
@@ -126,14 +115,7 @@ void CheckPictures(const TPictureCollection& pictures) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  constexpr std::string_view kFlag = "--make-seeds=";
-  for (int i = 1; i < *argc; ++i) {
-    const std::string_view argument = (*argv)[i];
-    if (argument.starts_with(kFlag)) {
-      WriteSeeds(std::string(argument.substr(kFlag.size())));
-      std::exit(0);
-    }
-  }
+  WriteSeedsWhenAsked(*argc, *argv, "seed", Seeds);
   return 0;
 }
 

@@ -1,21 +1,18 @@
 // Feeds arbitrary bytes to the DIB reader; run with --make-seeds=DIR to write a seed corpus.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "../tests/containers/test_dib_encoder.h"
 #include "media/dib.h"
 #include "media/dib_encode.h"
+#include "seed_corpus.h"
 
 namespace {
 
 // Every depth, both header sizes, both orientations, bit fields and both run-length kinds.
-std::vector<std::vector<uint8_t>> Seeds() {
-  std::vector<std::vector<uint8_t>> seeds;
+TSeeds Seeds() {
+  TSeeds seeds;
   auto add = [&](uint16_t bits, bool core, bool topDown, uint32_t compression, bool masks565) {
     TTestDib dib;
     dib.Width = 7;
@@ -51,19 +48,7 @@ std::vector<std::vector<uint8_t>> Seeds() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  constexpr std::string_view kFlag = "--make-seeds=";
-  for (int i = 1; i < *argc; ++i) {
-    const std::string_view argument = (*argv)[i];
-    if (!argument.starts_with(kFlag)) continue;
-    const std::string directory(argument.substr(kFlag.size()));
-    int number = 0;
-    for (const auto& seed : Seeds()) {
-      std::ofstream(directory + "/dib" + std::to_string(number++) + ".bin", std::ios::binary)
-          .write(reinterpret_cast<const char*>(seed.data()),
-                 static_cast<std::streamsize>(seed.size()));
-    }
-    std::exit(0);
-  }
+  WriteSeedsWhenAsked(*argc, *argv, "dib", Seeds);
   return 0;
 }
 

@@ -8,17 +8,18 @@ build="${BRUNIVAL_FUZZ_BUILD:-build-fuzz}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRUNIVAL_FUZZ=ON -DBRUNIVAL_SANITIZE=ON -DBRUNIVAL_TESTS=OFF -DBRUNIVAL_BENCH=OFF \
   -DBRUNIVAL_GAME=OFF >/dev/null
-targets=(fuzz-container fuzz-dib fuzz-config fuzz-store)
+targets=(fuzz-container fuzz-dib fuzz-config fuzz-store fuzz-display-settings fuzz-pack-inputs)
 cmake --build "$build" --target "${targets[@]}" -- -j2
 mkdir -p "$build/fuzz-artifacts"
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   log="$build/fuzz-artifacts/$target.log"
   mkdir -p "$corpus"
-  # The container targets write their seeds with the container writer; the text formats start
-  # from an empty corpus.
+  # Most targets write their seeds with the game's own writers; the configuration and the store
+  # start from an empty corpus.
   case "$target" in
-    fuzz-container | fuzz-dib) "$build/fuzz/$target" --make-seeds="$corpus" ;;
+    fuzz-config | fuzz-store) ;;
+    *) "$build/fuzz/$target" --make-seeds="$corpus" ;;
   esac
   echo "== $target: $(ls "$corpus" | wc -l) inputs, ${seconds}s"
   status=0
