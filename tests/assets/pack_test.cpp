@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "art/pictures.h"
+#include "media/jpeg_encode.h"
 #include "media/picture_list.h"
 #include "media/wave_list.h"
 #include "pack/export.h"
@@ -106,6 +107,25 @@ TEST(ImageFiles, BmpRowsComeOutTopFirst) {
   bad[46] = 2;
   EXPECT_THROW(DecodeImage(bad, "bad"), std::runtime_error);
   EXPECT_THROW(DecodeImage({'G', 'I', 'F', '8'}, "gif"), std::runtime_error);
+}
+
+// A few bytes may declare a picture of billions of pixels; the packer refuses it by its header
+// instead of trying to allocate it, as the game would.
+TEST(ImageFiles, HugeDeclaredSizesAreRefusedByTheHeader) {
+  const TPicture small{8, 8, std::vector<uint32_t>(64, 0x336699)};
+  std::vector<uint8_t> jpeg = EncodeJpeg(small, 90);
+  size_t frame = 0;
+  while (frame + 9 < jpeg.size() && !(jpeg[frame] == 0xFF && jpeg[frame + 1] == 0xC0)) ++frame;
+  ASSERT_LT(frame + 9, jpeg.size()) << "no baseline frame header";
+  for (size_t i = frame + 5; i < frame + 9; ++i) jpeg[i] = 0xEA;  // 60000 x 60000
+  EXPECT_THROW(DecodeImage(jpeg, "huge.jpg"), std::runtime_error);
+
+  const std::string png = (std::filesystem::temp_directory_path() /
+                           ("brunival-big" + std::to_string(getpid()) + ".png"))
+                              .string();
+  WritePng(png, TPicture{2049, 2048, std::vector<uint32_t>(2049 * 2048, 0)});
+  EXPECT_THROW(ReadImageFile(png), std::runtime_error) << "larger than the game reads";
+  std::filesystem::remove(png);
 }
 
 TEST(Pack, ManifestFolderBecomesLoadableContainers) {

@@ -2,15 +2,16 @@
 #include "pack/image_files.h"
 
 #include <png.h>
-#include <stdio.h>
-// jpeglib.h needs stdio's FILE declared first.
-#include <jpeglib.h>
 
-#include <csetjmp>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <stdexcept>
+
+#include "media/dib.h"
+#include "media/jpeg_decode.h"
+#include "media/jpeg_error.h"
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -42,6 +43,10 @@ TPicture DecodePng(const std::vector<uint8_t>& bytes, const std::string& what) {
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
     throw std::runtime_error(what + ": " + image.message);
+  }
+  if (uint64_t{image.width} * image.height > kMaxPicturePixels) {
+    png_image_free(&image);
+    throw std::runtime_error(what + ": picture too large for the game");
   }
   image.format = PNG_FORMAT_RGB;
   std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
@@ -113,54 +118,13 @@ TPicture DecodeBmp(const std::vector<uint8_t>& bytes, const std::string& what) {
   return picture;
 }
 
-namespace {
-
-struct TJpegError {
-  jpeg_error_mgr Manager;
-  std::jmp_buf Jump;
-  char Message[JMSG_LENGTH_MAX];
-};
-
-void JpegErrorExit(j_common_ptr info) {
-  auto* error = reinterpret_cast<TJpegError*>(info->err);
-  (*info->err->format_message)(info, error->Message);
-  std::longjmp(error->Jump, 1);
-}
-
-}  // namespace
-
 TPicture DecodeJpeg(const std::vector<uint8_t>& bytes, const std::string& what) {
-  jpeg_decompress_struct info{};
-  TJpegError error{};
-  info.err = jpeg_std_error(&error.Manager);
-  error.Manager.error_exit = JpegErrorExit;
-  TPicture picture;
-  std::vector<uint8_t> row;
-  if (setjmp(error.Jump) != 0) {
-    jpeg_destroy_decompress(&info);
-    throw std::runtime_error(what + ": " + error.Message);
+  // The game's own decoder, so a picture is read here exactly as the game would read it.
+  try {
+    return DecodeJpeg(std::span<const uint8_t>(bytes));
+  } catch (const EJPEG& error) {
+    throw std::runtime_error(what + ": " + error.what());
   }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  picture.Width = static_cast<int32_t>(info.output_width);
-  picture.Height = static_cast<int32_t>(info.output_height);
-  picture.Pixels.resize(static_cast<size_t>(picture.Width) * picture.Height);
-  row.resize(static_cast<size_t>(info.output_width) * 3);
-  while (info.output_scanline < info.output_height) {
-    const size_t y = info.output_scanline;
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_read_scanlines(&info, rows, 1);
-    for (int32_t x = 0; x < picture.Width; ++x) {
-      picture.Pixels[y * picture.Width + x] =
-          (row[3 * x] << 16) | (row[3 * x + 1] << 8) | row[3 * x + 2];
-    }
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return picture;
 }
 
 void WritePng(const std::string& path, const TPicture& picture) {
