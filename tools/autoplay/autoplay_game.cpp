@@ -1,0 +1,111 @@
+#include "autoplay_game.h"
+
+#include <stdexcept>
+
+#include "hand_model.h"
+#include "media/media_events.h"
+#include "platform/headless/headless_platform.h"
+#include "play/game_state.h"
+#include "play/start_game.h"
+#include "shell/main_form.h"
+#include "shell/screen_state.h"
+#include "store/level_params.h"
+#include "store/random.h"
+
+namespace {
+// A 60 Hz display: three frames every 50 ms.
+constexpr std::array<int32_t, 3> kFrameLags = {17, 17, 16};
+
+int CountNewBlasts() {
+  int count = 0;
+  for (int col = 1; col <= 12; ++col) {
+    for (int row = 1; row <= 10; ++row) {
+      const TBoardCell& cell = Game.Board[col][row];
+      count += cell.Kind > 100 && cell.BlastRadius == 0.0 ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+void ReleaseAllLatches() {
+  LatchUp = LatchDown = LatchLeft = LatchRight = LatchConfirm = LatchBack = 0;
+}
+
+// The game as the briefing leaves it when its text has slid away: the level's clock at zero.
+void SkipBriefing() {
+  Game.Phase = phPlay;
+  Game.StateTime = 0;
+  Game.OverlaySlide = 0;
+  ReleaseAllLatches();
+}
+
+bool StillPlaying() {
+  return ScreenState == ssPlay && Game.Phase == phPlay;
+}
+}  // namespace
+
+struct TAutoplayTable::TMachine {
+  TScriptClock Clock;
+  THeadlessDisplay Display;
+  THeadlessKeyboard Keyboard;
+  TMainForm Form{TPlatform{Clock, Display, Keyboard, nullptr}};
+};
+
+TAutoplayTable::TAutoplayTable() : machine_(std::make_unique<TMachine>()) {
+  machine_->Display.Drawable = false;
+  machine_->Form.FormCreate();
+  const TMainForm& form = machine_->Form;
+  if (form.ConfigFailed) throw std::runtime_error("cannot load nexoda.cfg");
+  if (form.GraphicsFailed) throw std::runtime_error("cannot load grafika.dat");
+  if (form.SoundsFailed) throw std::runtime_error("cannot load zvuky.dat");
+  if (form.MusicFailed) throw std::runtime_error("cannot load the songs in mod/");
+  TakeMediaEvents();
+}
+
+TAutoplayTable::~TAutoplayTable() {
+  machine_->Form.Close();
+}
+
+TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
+  RandSeed(setup.Seed);
+  ReleaseAllLatches();
+  StartGame(setup.Mode);
+  if (setup.Mode == 1) {
+    Game.LevelNumber = setup.Level;
+    Game.Level = ArcadeLevels.at(setup.Level);
+  }
+  SkipBriefing();
+
+  THandModel hand;
+  TGameOutcome outcome;
+  int32_t now = 0;
+  for (size_t frame = 0; StillPlaying() && now < kLongestModeGameMs; ++frame) {
+    const int32_t lag = kFrameLags[frame % kFrameLags.size()];
+    machine_->Keyboard.Hold(hand.KeysFor(now));
+    const int32_t moleculesBefore = Game.MoleculesMade;
+    machine_->Clock.Advance(static_cast<uint32_t>(lag));
+    machine_->Form.DXTimer.Tick();
+    if (!StillPlaying()) break;
+    now += lag;
+    const int blasts = CountNewBlasts();
+    if (Game.MoleculesMade > moleculesBefore) {
+      outcome.Molecules += Game.MoleculesMade - moleculesBefore;
+    } else {
+      outcome.AtomsWasted += blasts;
+    }
+    if (frame % 64 == 0) TakeMediaEvents();
+  }
+  TakeMediaEvents();
+  outcome.PlayedMs = now;
+  outcome.AtomsPlaced = hand.Decisions();
+  outcome.Exchanges = hand.Exchanges();
+  const bool result = ScreenState == ssPlay && Game.Phase == phResult;
+  if (setup.Mode == 1 && result) {
+    outcome.Won = true;
+    outcome.TimeLeftMs = Game.Level.TimeLimit - Game.ResultTime;
+  }
+  if (setup.Mode == 3) outcome.Won = result && Game.ResultTime > 0;
+  // Leaves the table quiet for the next game: the play screen ends and no key stays down.
+  ScreenState = ssMainMenu;
+  return outcome;
+}

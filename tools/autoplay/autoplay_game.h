@@ -1,0 +1,38 @@
+// One game of the automatic player, played frame by frame through the real main window with no
+// drawing and no sound device: the same update, supply, timing and rules a person meets.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct TGameSetup {
+  uint8_t Mode = 1;   // 1 "arkada", 2 "bitva", 3 "destrukce"
+  uint8_t Level = 1;  // arcade level 1..20
+  uint32_t Seed = 1;
+};
+
+struct TGameOutcome {
+  bool Won = false;         // arcade: task done in time; destrukce: board cleared
+  int32_t PlayedMs = 0;     // from the first frame of play to the end
+  int32_t TimeLeftMs = 0;   // arcade wins: the limit less the whole seconds taken
+  int32_t Molecules = 0;    // closed structures that counted towards the task
+  int32_t AtomsPlaced = 0;  // decisions that put down (or exchanged) an atom
+  int32_t AtomsWasted = 0;  // atoms blown away in closed structures below the minimum size
+  int32_t Exchanges = 0;
+};
+
+class TAutoplayTable {
+ public:
+  // Starts the game in the working directory, which must hold a complete data set; throws
+  // std::runtime_error naming what could not be loaded.
+  TAutoplayTable();
+  ~TAutoplayTable();
+  TGameOutcome Play(const TGameSetup& setup);
+
+ private:
+  struct TMachine;
+  std::unique_ptr<TMachine> machine_;
+};
+
+// Longest "bitva" or "destrukce" game the player is given before it is called off.
+constexpr int32_t kLongestModeGameMs = 30 * 60 * 1000;

@@ -1,0 +1,30 @@
+// Many seeded games of one level (or mode) summed up: the win rate with its 95 % interval and
+// the figures that say how a level was won or lost.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "autoplay_game.h"
+
+struct TLevelFigures {
+  std::string Name;  // "1".."20", "bitva", "destrukce"
+  int32_t Games = 0;
+  int32_t Wins = 0;
+  double WinLow = 0.0;  // Wilson score interval, 95 %
+  double WinHigh = 0.0;
+  double MedianTimeLeftS = 0.0;  // arcade wins
+  double MoleculesPerMinute = 0.0;
+  double WastedPerGame = 0.0;
+  double MedianPlayedS = 0.0;  // bitva: survival; destrukce: time to clear, over wins
+  std::optional<uint32_t> WinningSeed;
+};
+
+// Games use seeds firstSeed, firstSeed + 1, ...
+TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32_t games,
+                           uint32_t firstSeed);
+
+void WriteFiguresCsvHeader(std::ostream& out);
+void WriteFiguresCsvRow(std::ostream& out, const TLevelFigures& figures);

@@ -1,0 +1,219 @@
+// brunival-autoplay: an automatic player that plays real games and measures how hard each level
+// is for a quick, careful person.
+//
+// How it plays. It runs the real main window, frame by frame at 60 Hz (17, 17, 16 ms), with no
+// drawing and no sound device, and holds keys exactly as a keyboard would report them. It reads
+// only what the screen shows: the board (atoms, bonds, free electrons), the atom in hand, the
+// cursor, and the level's minimum size from the briefing.
+//
+// Its hands: once the atom in hand is seen resting at the foot of the column, it waits 250 ms of
+// game time, then decides once. It walks the cursor one cell per key press (held 100 ms,
+// released 50 ms), horizontal steps first, and presses Space the same way. The reaction time is
+// counted only after the previous presses are over, so it never decides while still moving.
+//
+// Its judgement: every empty cell, and every atom an exchange could replace, is tried with the
+// game's own bonding and structure rules on the real board, which is then put back. A trial is
+// worth
+//   + 600 for a closed molecule that counts (less 4 per atom beyond the minimum size),
+//   - 10 per atom of a closed structure too small to count (atoms wasted),
+//   and for every open structure left standing:
+//   + 12 per atom up to the minimum size (growing towards a molecule that counts),
+//   - 14 per free electron (each one still needs an atom),
+//   - 20 per structure (many half-built structures fill the board),
+//   or, when one of its atoms has more free electrons than empty cells beside it (it can never
+//   close, and it holds its cells for good), - 80 and - 15 per atom;
+//   - 1.5 per cursor step (time);
+//   in "destrukce", - 25 per atom standing (the board must be emptied).
+// An exchange is tried only if it closes a molecule that counts, and then costs 50 for the atom
+// it hands back. The best trial wins; ties go to the first cell column by column.
+//
+// Seeded: the game's one random generator is seeded per game, so a seed replays the same game.
+#include <charconv>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "autoplay_game.h"
+#include "level_measure.h"
+#include "play/game_state.h"
+
+namespace {
+int Usage(const std::string& message) {
+  std::cerr << "brunival-autoplay: " << message << "\n"
+            << "usage: brunival-autoplay [--data DIR] measure [--games N] [--first-seed S]\n"
+               "                         [--levels LIST] [--csv FILE]\n"
+               "       brunival-autoplay [--data DIR] play LEVEL SEED\n"
+               "       brunival-autoplay [--data DIR] replay SEEDS-FILE\n"
+               "LEVEL is 1..20, bitva or destrukce; LIST is such names and ranges like 1-20,\n"
+               "separated by commas. A SEEDS-FILE has lines \"LEVEL SEED\" that must each win.\n";
+  return 2;
+}
+
+bool ParseNumber(const std::string& text, uint32_t& value) {
+  const char* end = text.data() + text.size();
+  const auto [last, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && last == end && !text.empty();
+}
+
+bool ParseLevel(const std::string& name, TGameSetup& setup) {
+  uint32_t number = 0;
+  if (name == "bitva" || name == "destrukce") {
+    setup.Mode = name == "bitva" ? 2 : 3;
+    return true;
+  }
+  if (!ParseNumber(name, number) || number < 1 || number > 20) return false;
+  setup.Mode = 1;
+  setup.Level = static_cast<uint8_t>(number);
+  return true;
+}
+
+bool ParseLevelList(const std::string& list, std::vector<TGameSetup>& levels) {
+  std::stringstream items(list);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    const size_t dash = item.find('-');
+    TGameSetup first;
+    TGameSetup last;
+    if (dash == std::string::npos) {
+      if (!ParseLevel(item, first)) return false;
+      levels.push_back(first);
+      continue;
+    }
+    if (!ParseLevel(item.substr(0, dash), first) || !ParseLevel(item.substr(dash + 1), last) ||
+        first.Mode != 1 || last.Mode != 1 || first.Level > last.Level) {
+      return false;
+    }
+    for (int level = first.Level; level <= last.Level; ++level) {
+      TGameSetup setup;
+      setup.Level = static_cast<uint8_t>(level);
+      levels.push_back(setup);
+    }
+  }
+  return !levels.empty();
+}
+
+int Measure(const std::vector<std::string>& args) {
+  uint32_t games = 200;
+  uint32_t firstSeed = 1;
+  std::string list = "1-20,bitva,destrukce";
+  std::string csvPath;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--games" && hasValue && ParseNumber(args[i + 1], games) && games > 0) {
+    } else if (args[i] == "--first-seed" && hasValue && ParseNumber(args[i + 1], firstSeed)) {
+    } else if (args[i] == "--levels" && hasValue) {
+      list = args[i + 1];
+    } else if (args[i] == "--csv" && hasValue) {
+      csvPath = args[i + 1];
+    } else {
+      return Usage("bad measure option " + args[i]);
+    }
+    ++i;
+  }
+  std::vector<TGameSetup> levels;
+  if (!ParseLevelList(list, levels)) return Usage("bad level list " + list);
+  std::ofstream csvFile;
+  if (!csvPath.empty()) {
+    csvFile.open(csvPath);
+    if (!csvFile) return Usage("cannot write " + csvPath);
+  }
+  std::ostream& csv = csvPath.empty() ? std::cout : csvFile;
+  TAutoplayTable table;
+  WriteFiguresCsvHeader(csv);
+  for (const TGameSetup& level : levels) {
+    WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstSeed));
+  }
+  return 0;
+}
+
+void PrintOutcome(const std::string& level, uint32_t seed, const TGameOutcome& outcome) {
+  std::cout << "level " << level << " seed " << seed << ": " << (outcome.Won ? "won" : "lost")
+            << ", played " << outcome.PlayedMs / 1000.0 << " s, time left "
+            << outcome.TimeLeftMs / 1000 << " s, molecules " << outcome.Molecules << ", atoms "
+            << outcome.AtomsPlaced << ", wasted " << outcome.AtomsWasted << ", exchanges "
+            << outcome.Exchanges << '\n';
+}
+
+// The board as the game ended, one cell as kind and free electrons ("." empty).
+void PrintBoard() {
+  for (int row = 1; row <= 10; ++row) {
+    for (int col = 1; col <= 12; ++col) {
+      const TBoardCell& cell = Game.Board[col][row];
+      const int kind = cell.Kind % 100;
+      if (kind == 0) {
+        std::cout << " . ";
+      } else {
+        std::cout << ' ' << kind << static_cast<int>(cell.FreeElectrons);
+      }
+    }
+    std::cout << '\n';
+  }
+}
+
+int PlayOne(const std::vector<std::string>& args) {
+  TGameSetup setup;
+  if (args.size() != 2 || !ParseLevel(args[0], setup) || !ParseNumber(args[1], setup.Seed)) {
+    return Usage("play needs LEVEL SEED");
+  }
+  TAutoplayTable table;
+  PrintOutcome(args[0], setup.Seed, table.Play(setup));
+  PrintBoard();
+  return 0;
+}
+
+// Every listed seed must still win its level; a line that does not is named.
+int Replay(const std::vector<std::string>& args) {
+  if (args.size() != 1) return Usage("replay needs one seeds file");
+  std::ifstream file(args[0]);
+  if (!file) return Usage("cannot read " + args[0]);
+  TAutoplayTable table;
+  std::string line;
+  int lineNumber = 0;
+  int failures = 0;
+  int replayed = 0;
+  while (std::getline(file, line)) {
+    ++lineNumber;
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string level;
+    std::string seedText;
+    TGameSetup setup;
+    if (!(fields >> level >> seedText) || !ParseLevel(level, setup) ||
+        !ParseNumber(seedText, setup.Seed)) {
+      std::cerr << args[0] << ':' << lineNumber << ": expected \"LEVEL SEED\"\n";
+      return 2;
+    }
+    const TGameOutcome outcome = table.Play(setup);
+    ++replayed;
+    PrintOutcome(level, setup.Seed, outcome);
+    if (!outcome.Won) ++failures;
+  }
+  std::cout << replayed - failures << " of " << replayed << " seeds still win\n";
+  return failures == 0 && replayed > 0 ? 0 : 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() >= 2 && args[0] == "--data") {
+    if (chdir(args[1].c_str()) != 0) return Usage("cannot enter " + args[1]);
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) return Usage("no command");
+  const std::string command = args[0];
+  args.erase(args.begin());
+  try {
+    if (command == "measure") return Measure(args);
+    if (command == "play") return PlayOne(args);
+    if (command == "replay") return Replay(args);
+  } catch (const std::exception& error) {
+    std::cerr << "brunival-autoplay: " << error.what() << '\n';
+    return 1;
+  }
+  return Usage("unknown command " + command);
+}
