@@ -31,6 +31,7 @@ TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32
   figures.Name = level.Mode == 1   ? std::to_string(level.Level)
                  : level.Mode == 2 ? "bitva"
                                    : "destrukce";
+  figures.Level = level.Mode == 1 ? ArcadeLevels.at(level.Level) : ModeParams.at(level.Mode);
   std::vector<double> timeLeft;
   std::vector<double> played;
   int64_t molecules = 0;
@@ -59,17 +60,20 @@ TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32
 }
 
 void WriteFiguresCsvHeader(std::ostream& out) {
-  out << "level,games,wins,win_rate,win_low,win_high,median_time_left_s,molecules_per_min,"
+  out << "level,time_limit_s,kinds,supply_ms,goal,min_size,games,wins,win_rate,win_low,win_high,"
+         "median_time_left_s,molecules_per_min,"
          "wasted_per_game,median_played_s,winning_seed\n";
 }
 
 void WriteFiguresCsvRow(std::ostream& out, const TLevelFigures& figures) {
   const double rate = figures.Games > 0 ? static_cast<double>(figures.Wins) / figures.Games : 0.0;
-  out << std::fixed << std::setprecision(3) << figures.Name << ',' << figures.Games << ','
-      << figures.Wins << ',' << rate << ',' << figures.WinLow << ',' << figures.WinHigh << ','
-      << std::setprecision(1) << figures.MedianTimeLeftS << ',' << std::setprecision(2)
-      << figures.MoleculesPerMinute << ',' << figures.WastedPerGame << ',' << std::setprecision(1)
-      << figures.MedianPlayedS << ',';
+  const TLevelParams& level = figures.Level;
+  out << figures.Name << ',' << level.TimeLimit / 1000 << ',' << level.AtomKinds << ','
+      << level.SupplyInterval << ',' << level.MoleculeGoal << ',' << level.MinMoleculeSize << ',';
+  out << std::fixed << std::setprecision(3) << figures.Games << ',' << figures.Wins << ',' << rate
+      << ',' << figures.WinLow << ',' << figures.WinHigh << ',' << std::setprecision(1)
+      << figures.MedianTimeLeftS << ',' << std::setprecision(2) << figures.MoleculesPerMinute << ','
+      << figures.WastedPerGame << ',' << std::setprecision(1) << figures.MedianPlayedS << ',';
   if (figures.WinningSeed) out << *figures.WinningSeed;
   out << '\n' << std::flush;
 }

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "autoplay_game.h"
+#include "store/level_params.h"
 
 struct TLevelFigures {
-  std::string Name;  // "1".."20", "bitva", "destrukce"
+  std::string Name;    // "1".."20", "bitva", "destrukce"
+  TLevelParams Level;  // as the data set gives it
   int32_t Games = 0;
   int32_t Wins = 0;
   double WinLow = 0.0;  // Wilson score interval, 95 %

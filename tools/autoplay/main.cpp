@@ -22,6 +22,8 @@
 //   - 20 per structure (many half-built structures fill the board),
 //   or, when one of its atoms has more free electrons than empty cells beside it (it can never
 //   close, and it holds its cells for good), - 80 and - 15 per atom;
+//   + 10 per electron an empty cell saves, where it lies beside several atoms with free electrons
+//   (one atom put there closes them all at once: compact shapes close sooner);
 //   - 1.5 per cursor step (time);
 //   in "destrukce", - 25 per atom standing (the board must be emptied).
 // An exchange is tried only if it closes a molecule that counts, and then costs 50 for the atom

@@ -24,6 +24,7 @@ constexpr double kPerDeadAtom = -15.0;
 constexpr double kPerCursorStep = -1.5;
 constexpr double kPerAtomLeftToClear = -25.0;
 constexpr double kExchangeHandling = -50.0;
+constexpr double kPerSharedHoleElectron = 10.0;
 
 bool IsExplodingOrEmpty(int32_t kind) {
   return kind == 0 || kind > 100;
@@ -63,6 +64,23 @@ int CountBlasting() {
 
 int UsefulSize() {
   return Game.Level.MinMoleculeSize > 1 ? Game.Level.MinMoleculeSize : 1;
+}
+
+// An empty cell beside several atoms with free electrons lets one atom close them all at once;
+// counts the electrons such cells save.
+int SharedHoleElectrons() {
+  int saved = 0;
+  for (int col = 1; col <= kCols; ++col) {
+    for (int row = 1; row <= kRows; ++row) {
+      if (!IsExplodingOrEmpty(Game.Board[col][row].Kind)) continue;
+      const int offering = (OpenElectrons(Game.Board[col][row - 1]) > 0 && row > 1) +
+                           (OpenElectrons(Game.Board[col + 1][row]) > 0 && col < kCols) +
+                           (OpenElectrons(Game.Board[col][row + 1]) > 0 && row < kRows) +
+                           (OpenElectrons(Game.Board[col - 1][row]) > 0 && col > 1);
+      if (offering >= 2) saved += offering - 1;
+    }
+  }
+  return saved;
 }
 
 // Open structures are worth their atoms up to the size that counts, less what closing them will
@@ -107,6 +125,7 @@ double JudgeBoard() {
       }
     }
   }
+  value += kPerSharedHoleElectron * SharedHoleElectrons();
   // "destrukce" is won by an empty board, so every atom standing is work left.
   if (Game.GameMode == 3) value += kPerAtomLeftToClear * standing;
   return value;

@@ -1,0 +1,89 @@
+// The automatic player against the real game and data set.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include <unistd.h>
+
+#include "autoplay_game.h"
+#include "hand_model.h"
+#include "media/input.h"
+#include "placement_choice.h"
+#include "play/game_state.h"
+#include "play/start_game.h"
+#include "rules/board.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+class AutoplayTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path data = BRUNIVAL_DATA_DIR;
+    if (!fs::exists(data / "grafika.dat")) GTEST_SKIP() << "no asset pack in " << data;
+    ASSERT_EQ(chdir(data.c_str()), 0);
+    table_ = std::make_unique<TAutoplayTable>();
+  }
+  std::unique_ptr<TAutoplayTable> table_;
+};
+
+struct TPress {
+  int32_t Key;
+  int32_t Down;  // ms
+  int32_t Up;
+};
+
+TEST_F(AutoplayTest, HandsReactThenPressOneKeyPerCellAndSpace) {
+  StartGame(1);
+  Game.Phase = phPlay;
+  PlaceAtom(4, 3, 1);
+  Game.QueueCount = 1;
+  Game.Queue[1].Kind = 1;
+  Game.Queue[1].Y = Game.Queue[0].Y - 33;  // resting in hand
+  const TMove move = ChooseMove();
+  // A single atom closes the lone one beside it, four steps from the corner either way.
+  EXPECT_EQ(std::abs(move.Col - 1) + std::abs(move.Row - 1), 4);
+  EXPECT_EQ(Game.Board[move.Col][move.Row].Kind, 0);
+
+  THandModel hand;
+  std::vector<TPress> presses;
+  int32_t held = 0;
+  // No frame runs, so the atom stays in hand: stop before the next decision would come.
+  for (int32_t now = 0; now < 1200; now += 10) {
+    const auto keys = hand.KeysFor(now);
+    int32_t key = 0;
+    for (int32_t k = 0; k < 256; ++k) key = keys[k] ? k : key;
+    if (key != 0 && held == 0) presses.push_back({key, now, 0});
+    if (key == 0 && held != 0) presses.back().Up = now;
+    held = key;
+  }
+  ASSERT_EQ(presses.size(), 5u);
+  EXPECT_EQ(presses.front().Down, kReactionMs);
+  for (size_t i = 0; i < presses.size(); ++i) {
+    EXPECT_EQ(presses[i].Up - presses[i].Down, kKeyHoldMs);
+    if (i > 0) {
+      EXPECT_EQ(presses[i].Down - presses[i - 1].Up, kKeyGapMs);
+    }
+  }
+  EXPECT_EQ(presses.back().Key, VK_SPACE);
+  EXPECT_EQ(hand.Decisions(), 1);
+}
+
+TEST_F(AutoplayTest, SeededGameIsWonAndReplaysIdentically) {
+  const TGameSetup setup{1, 3, 11};
+  const TGameOutcome first = table_->Play(setup);
+  const TGameOutcome again = table_->Play(setup);
+  EXPECT_TRUE(first.Won);
+  EXPECT_GE(first.Molecules, Game.Level.MoleculeGoal);
+  EXPECT_GT(first.TimeLeftMs, 0);
+  // Never faster than the hands allow: each atom costs at least the reaction and one press.
+  EXPECT_GE(first.PlayedMs, first.AtomsPlaced * (kReactionMs + kKeyHoldMs));
+  EXPECT_EQ(first.PlayedMs, again.PlayedMs);
+  EXPECT_EQ(first.AtomsPlaced, again.AtomsPlaced);
+  EXPECT_EQ(first.AtomsWasted, again.AtomsWasted);
+
+  const TGameOutcome other = table_->Play({1, 3, 12});
+  EXPECT_NE(other.PlayedMs, first.PlayedMs);
+}
+}  // namespace
