@@ -9,6 +9,7 @@
 #include <iterator>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <vector>
 
 #include "media/mixer.h"
@@ -25,6 +26,16 @@ struct FMUSIC_MODULE {
 namespace {
 constexpr int kBlockFrames = 512;
 constexpr std::streamsize kLargestModule = 64 << 20;
+// MODs pan every channel fully left or right, which tires the ear in headphones; other formats
+// carry their own panning and are played as composed.
+constexpr int32_t kModStereoSeparationPercent = 50;
+
+bool IsProtrackerModule(openmpt_module* decoder) {
+  const char* type = openmpt_module_get_metadata(decoder, "type");
+  const bool mod = type != nullptr && std::string_view(type) == "mod";
+  openmpt_free_string(type);
+  return mod;
+}
 
 // The one mixer source for all modules. Its lock guards the playlist and every decoder's state;
 // the audio thread holds it while rendering, the game thread only to load, free, start or stop a
@@ -132,6 +143,10 @@ FMUSIC_MODULE* FMUSIC_LoadSong(const char* path) {
       nullptr, nullptr, nullptr, controls);
   if (decoder == nullptr) return nullptr;
   openmpt_module_set_repeat_count(decoder, -1);
+  if (IsProtrackerModule(decoder)) {
+    openmpt_module_set_render_param(decoder, OPENMPT_MODULE_RENDER_STEREOSEPARATION_PERCENT,
+                                    kModStereoSeparationPercent);
+  }
 
   auto module = std::make_unique<FMUSIC_MODULE>();
   module->Decoder = decoder;
@@ -197,4 +212,13 @@ bool FMUSIC_SetMasterVolume(FMUSIC_MODULE* module, int32_t volume) {
 
 bool FMUSIC_IsPlaying(FMUSIC_MODULE* module) {
   return Library().Live(module) && module->Playing.load();
+}
+
+bool SetSongGain(FMUSIC_MODULE* module, int32_t millibel) {
+  TMusicLibrary& library = Library();
+  if (!library.Live(module)) return false;
+  std::lock_guard lock(library.Bus.Lock);
+  openmpt_module_set_render_param(module->Decoder, OPENMPT_MODULE_RENDER_MASTERGAIN_MILLIBEL,
+                                  millibel);
+  return true;
 }

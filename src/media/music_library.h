@@ -33,3 +33,7 @@ bool FMUSIC_SetLooping(FMUSIC_MODULE* module, int32_t looping);
 bool FMUSIC_SetMasterVolume(FMUSIC_MODULE* module, int32_t volume);
 // Also false for nullptr and for a handle that has been freed.
 bool FMUSIC_IsPlaying(FMUSIC_MODULE* module);
+
+// A fixed gain for one song in millibels (100 = 1 dB), on top of its master volume: evens out
+// songs that were composed at different loudness.
+bool SetSongGain(FMUSIC_MODULE* module, int32_t millibel);

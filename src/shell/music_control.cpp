@@ -17,6 +17,9 @@ std::array<TSongSlot, 4> Songs;
 namespace {
 constexpr const char* kSongFiles[4] = {"mod/menu.mod", "mod/hudba1.xm", "mod/hudba2.mod",
                                        "mod/hudba3.mod"};
+// The XM is composed about 2.5 dB quieter than the MODs (as they play at moderate stereo
+// separation); raised, never the louder songs pushed, so all four sit within 1 dB.
+constexpr int32_t kSongGainMillibel[4] = {0, 250, 0, 0};
 
 void PlaySong(int slot) {
   RecordMediaEvent("music play " + std::to_string(slot));
@@ -55,6 +58,7 @@ void StartMusic(bool& musicFailed) {
     for (int slot = 0; slot < 4; ++slot) {
       Songs[slot].Handle = FMUSIC_LoadSong(kSongFiles[slot]);
       if (Songs[slot].Handle == nullptr) musicFailed = true;
+      SetSongGain(Songs[slot].Handle, kSongGainMillibel[slot]);
     }
   } else {
     musicFailed = true;
