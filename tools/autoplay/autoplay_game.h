@@ -9,6 +9,7 @@ struct TGameSetup {
   uint8_t Mode = 1;   // 1 "arkada", 2 "bitva", 3 "destrukce"
   uint8_t Level = 1;  // arcade level 1..20
   uint32_t Seed = 1;
+  int32_t TimeLimitMs = 0;  // arcade: replaces the level's limit when not 0 (for tuning)
 };
 
 struct TGameOutcome {

@@ -26,7 +26,7 @@ void WilsonInterval(int32_t wins, int32_t games, double& low, double& high) {
 }  // namespace
 
 TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32_t games,
-                           uint32_t firstSeed) {
+                           uint32_t firstSeed, std::ostream* perGame) {
   TLevelFigures figures;
   figures.Name = level.Mode == 1   ? std::to_string(level.Level)
                  : level.Mode == 2 ? "bitva"
@@ -42,6 +42,11 @@ TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32
     setup.Seed = firstSeed + static_cast<uint32_t>(i);
     const TGameOutcome outcome = table.Play(setup);
     ++figures.Games;
+    if (perGame != nullptr) {
+      *perGame << figures.Name << ',' << setup.Seed << ',' << (outcome.Won ? 1 : 0) << ','
+               << outcome.PlayedMs << ',' << outcome.Molecules << ',' << outcome.AtomsWasted
+               << '\n';
+    }
     molecules += outcome.Molecules;
     playedMs += outcome.PlayedMs;
     wasted += outcome.AtomsWasted;
@@ -57,6 +62,10 @@ TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32
   if (playedMs > 0) figures.MoleculesPerMinute = molecules * 60000.0 / playedMs;
   if (games > 0) figures.WastedPerGame = static_cast<double>(wasted) / games;
   return figures;
+}
+
+void WriteGamesCsvHeader(std::ostream& out) {
+  out << "level,seed,won,played_ms,molecules,wasted\n";
 }
 
 void WriteFiguresCsvHeader(std::ostream& out) {

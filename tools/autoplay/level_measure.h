@@ -26,7 +26,10 @@ struct TLevelFigures {
 
 // Games use seeds firstSeed, firstSeed + 1, ...
 TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32_t games,
-                           uint32_t firstSeed);
+                           uint32_t firstSeed, std::ostream* perGame = nullptr);
 
+// One line per game ("level,seed,won,played_ms,molecules,wasted") goes to perGame when given:
+// the time every win took tells what any shorter time limit would leave.
+void WriteGamesCsvHeader(std::ostream& out);
 void WriteFiguresCsvHeader(std::ostream& out);
 void WriteFiguresCsvRow(std::ostream& out, const TLevelFigures& figures);

@@ -48,7 +48,8 @@ namespace {
 int Usage(const std::string& message) {
   std::cerr << "brunival-autoplay: " << message << "\n"
             << "usage: brunival-autoplay [--data DIR] measure [--games N] [--first-seed S]\n"
-               "                         [--levels LIST] [--csv FILE]\n"
+               "                         [--levels LIST] [--csv FILE] [--games-csv FILE]\n"
+               "                         [--time-limit MS]\n"
                "       brunival-autoplay [--data DIR] play LEVEL SEED\n"
                "       brunival-autoplay [--data DIR] replay SEEDS-FILE\n"
                "LEVEL is 1..20, bitva or destrukce; LIST is such names and ranges like 1-20,\n"
@@ -104,6 +105,8 @@ int Measure(const std::vector<std::string>& args) {
   uint32_t firstSeed = 1;
   std::string list = "1-20,bitva,destrukce";
   std::string csvPath;
+  std::string gamesPath;
+  uint32_t timeLimit = 0;
   for (size_t i = 0; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
     if (args[i] == "--games" && hasValue && ParseNumber(args[i + 1], games) && games > 0) {
@@ -112,6 +115,9 @@ int Measure(const std::vector<std::string>& args) {
       list = args[i + 1];
     } else if (args[i] == "--csv" && hasValue) {
       csvPath = args[i + 1];
+    } else if (args[i] == "--games-csv" && hasValue) {
+      gamesPath = args[i + 1];
+    } else if (args[i] == "--time-limit" && hasValue && ParseNumber(args[i + 1], timeLimit)) {
     } else {
       return Usage("bad measure option " + args[i]);
     }
@@ -125,10 +131,18 @@ int Measure(const std::vector<std::string>& args) {
     if (!csvFile) return Usage("cannot write " + csvPath);
   }
   std::ostream& csv = csvPath.empty() ? std::cout : csvFile;
+  std::ofstream gamesFile;
+  if (!gamesPath.empty()) {
+    gamesFile.open(gamesPath);
+    if (!gamesFile) return Usage("cannot write " + gamesPath);
+    WriteGamesCsvHeader(gamesFile);
+  }
   TAutoplayTable table;
   WriteFiguresCsvHeader(csv);
-  for (const TGameSetup& level : levels) {
-    WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstSeed));
+  for (TGameSetup level : levels) {
+    level.TimeLimitMs = static_cast<int32_t>(timeLimit);
+    WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstSeed,
+                                         gamesPath.empty() ? nullptr : &gamesFile));
   }
   return 0;
 }
