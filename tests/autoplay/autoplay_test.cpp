@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include <unistd.h>
 
 #include "autoplay_game.h"
 #include "hand_model.h"
+#include "level_measure.h"
 #include "media/input.h"
 #include "placement_choice.h"
 #include "play/game_state.h"
@@ -68,6 +70,51 @@ TEST_F(AutoplayTest, HandsReactThenPressOneKeyPerCellAndSpace) {
   }
   EXPECT_EQ(presses.back().Key, VK_SPACE);
   EXPECT_EQ(hand.Decisions(), 1);
+}
+
+// Puts an atom of `kind` in hand, resting, on an arcade board with the given minimum size.
+void HoldInHand(int32_t kind, int32_t minSize) {
+  StartGame(1);
+  Game.Phase = phPlay;
+  Game.Level.MinMoleculeSize = minSize;
+  Game.QueueCount = 1;
+  Game.Queue[1].Kind = static_cast<uint8_t>(kind);
+  Game.Queue[1].Y = Game.Queue[0].Y - 33;
+}
+
+bool Touches(const TMove& move, int col, int row) {
+  return std::abs(move.Col - col) + std::abs(move.Row - row) == 1;
+}
+
+TEST_F(AutoplayTest, ClosesMoleculesThatCountAndShunsCellsThatCanNeverClose) {
+  // A chain 1-2-2 along row 5 with one free electron at (8,5): a single there makes four atoms.
+  HoldInHand(1, 4);
+  PlaceAtom(6, 5, 1);
+  PlaceAtom(7, 5, 2);
+  PlaceAtom(8, 5, 2);
+  const TBoard before = Game.Board;
+  const TMove closing = ChooseMove();
+  EXPECT_TRUE(Touches(closing, 8, 5)) << closing.Col << "," << closing.Row;
+  EXPECT_EQ(Game.Board[8][5].FreeElectrons, before[8][5].FreeElectrons) << "trials are undone";
+
+  // On the border a four-electron atom can never close, however near the cursor it is.
+  HoldInHand(4, 4);
+  ClearBoard();
+  const TMove inside = ChooseMove();
+  EXPECT_TRUE(inside.Col > 1 && inside.Col < 12 && inside.Row > 1 && inside.Row < 10)
+      << inside.Col << "," << inside.Row;
+}
+
+TEST_F(AutoplayTest, MeasuredWinningSeedReplaysAsAWin) {
+  std::ostringstream perGame;
+  const TLevelFigures figures = MeasureLevel(*table_, {1, 7, 0}, 6, 100, &perGame);
+  EXPECT_EQ(figures.Games, 6);
+  EXPECT_LE(figures.WinLow, double(figures.Wins) / figures.Games);
+  EXPECT_GE(figures.WinHigh, double(figures.Wins) / figures.Games);
+  ASSERT_TRUE(figures.WinningSeed.has_value()) << perGame.str();
+  EXPECT_TRUE(table_->Play({1, 7, *figures.WinningSeed}).Won);
+  // A limit shorter than any game loses every one, however well it is played.
+  EXPECT_FALSE(table_->Play({1, 7, *figures.WinningSeed, 5000}).Won);
 }
 
 TEST_F(AutoplayTest, SeededGameIsWonAndReplaysIdentically) {
