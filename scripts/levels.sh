@@ -13,7 +13,7 @@ command -v gnuplot >/dev/null || apt-get install -y --no-install-recommends gnup
 cmake --build build --target brunival-autoplay assets
 
 csv=docs/levels.csv
-nice -n 10 build/brunival-autoplay --data build/data measure --games "$games" --csv "$PWD/$csv.new"
+nice -n 10 build/brunival-autoplay --data build/data measure --games "$games" --csv "$csv.new"
 mv "$csv.new" "$csv"
 
 # Columns: 1 level, 2 limit, 3 kinds, 4 supply, 5 goal, 6 min size, 7 games, 8 wins, 9 rate,

@@ -32,8 +32,10 @@
 // Seeded: the game's one random generator is seeded per game, so a seed replays the same game.
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,40 +102,45 @@ bool ParseLevelList(const std::string& list, std::vector<TGameSetup>& levels) {
   return !levels.empty();
 }
 
+// Output files named relative to where the command was started, not to the data directory.
+std::filesystem::path StartDirectory;
+
+std::string FromStartDirectory(const std::string& path) {
+  return (StartDirectory / path).string();
+}
+
 int Measure(const std::vector<std::string>& args) {
-  uint32_t games = 200;
-  uint32_t firstSeed = 1;
-  std::string list = "1-20,bitva,destrukce";
-  std::string csvPath;
-  std::string gamesPath;
-  uint32_t timeLimit = 0;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--games" && hasValue && ParseNumber(args[i + 1], games) && games > 0) {
-    } else if (args[i] == "--first-seed" && hasValue && ParseNumber(args[i + 1], firstSeed)) {
-    } else if (args[i] == "--levels" && hasValue) {
-      list = args[i + 1];
-    } else if (args[i] == "--csv" && hasValue) {
-      csvPath = args[i + 1];
-    } else if (args[i] == "--games-csv" && hasValue) {
-      gamesPath = args[i + 1];
-    } else if (args[i] == "--time-limit" && hasValue && ParseNumber(args[i + 1], timeLimit)) {
-    } else {
+  std::map<std::string, std::string> options = {
+      {"--games", "200"}, {"--first-seed", "1"}, {"--levels", "1-20,bitva,destrukce"},
+      {"--csv", ""},      {"--games-csv", ""},   {"--time-limit", "0"}};
+  for (size_t i = 0; i < args.size(); i += 2) {
+    if (!options.contains(args[i]) || i + 1 >= args.size()) {
       return Usage("bad measure option " + args[i]);
     }
-    ++i;
+    options[args[i]] = args[i + 1];
   }
+  uint32_t games = 0;
+  uint32_t firstSeed = 0;
+  uint32_t timeLimit = 0;
+  if (!ParseNumber(options["--games"], games) || games == 0 ||
+      !ParseNumber(options["--first-seed"], firstSeed) ||
+      !ParseNumber(options["--time-limit"], timeLimit)) {
+    return Usage("--games, --first-seed and --time-limit take whole numbers");
+  }
+  const std::string list = options["--levels"];
+  const std::string csvPath = options["--csv"];
+  const std::string gamesPath = options["--games-csv"];
   std::vector<TGameSetup> levels;
   if (!ParseLevelList(list, levels)) return Usage("bad level list " + list);
   std::ofstream csvFile;
   if (!csvPath.empty()) {
-    csvFile.open(csvPath);
+    csvFile.open(FromStartDirectory(csvPath));
     if (!csvFile) return Usage("cannot write " + csvPath);
   }
   std::ostream& csv = csvPath.empty() ? std::cout : csvFile;
   std::ofstream gamesFile;
   if (!gamesPath.empty()) {
-    gamesFile.open(gamesPath);
+    gamesFile.open(FromStartDirectory(gamesPath));
     if (!gamesFile) return Usage("cannot write " + gamesPath);
     WriteGamesCsvHeader(gamesFile);
   }
@@ -185,7 +192,7 @@ int PlayOne(const std::vector<std::string>& args) {
 // Every listed seed must still win its level; a line that does not is named.
 int Replay(const std::vector<std::string>& args) {
   if (args.size() != 1) return Usage("replay needs one seeds file");
-  std::ifstream file(args[0]);
+  std::ifstream file(FromStartDirectory(args[0]));
   if (!file) return Usage("cannot read " + args[0]);
   TAutoplayTable table;
   std::string line;
@@ -216,6 +223,7 @@ int Replay(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  StartDirectory = std::filesystem::current_path();
   if (args.size() >= 2 && args[0] == "--data") {
     if (chdir(args[1].c_str()) != 0) return Usage("cannot enter " + args[1]);
     args.erase(args.begin(), args.begin() + 2);
