@@ -116,10 +116,20 @@ TEST(SoundItems, PayloadErrors) {
             "Error reading s.Wave.WAVE: Wave is invalid");
   EXPECT_EQ(SoundLoadError(MakeWaveContainer({'R', 'I', 'F', 'F', 0, 0})),
             "Error reading s.Wave.WAVE: Stream read error");
-  auto truncatedData = Riff({{"fmt ", PcmWaveFormat(8000, 1, 8)}, {"data", {1, 2, 3, 4}}});
-  truncatedData.pop_back();
-  EXPECT_EQ(SoundLoadError(MakeWaveContainer(truncatedData)),
+  auto truncatedFormat = Riff({{"fmt ", PcmWaveFormat(8000, 1, 8)}});
+  truncatedFormat.pop_back();
+  EXPECT_EQ(SoundLoadError(MakeWaveContainer(truncatedFormat)),
             "Error reading s.Wave.WAVE: Stream read error");
+}
+
+// Many writers leave a data size larger than the file: the bytes that are there are the sound.
+TEST(SoundItems, DataChunkCutShortKeepsItsBytes) {
+  auto riff = Riff({{"fmt ", PcmWaveFormat(8000, 1, 8)}, {"data", {1, 2, 3, 4}}});
+  riff.pop_back();
+  TWaveCollection list;
+  LoadSoundContainer(list, MakeWaveContainer(riff));
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.Items(0).Wave.Data, (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST(SoundItems, PropertiesIgnoreCaseAndNegativeCountsBecomeZero) {
