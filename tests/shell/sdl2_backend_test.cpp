@@ -26,6 +26,17 @@ TEST(KeymapTest, TheGamesKeysAndTheirNeighbours) {
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_F24), 0x87);
 }
 
+TEST(KeymapTest, LettersFollowTheirLabelOtherKeysTheirPosition) {
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_SEMICOLON, 'm'), 'M') << "AZERTY M";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_M, ','), 0xBC) << "AZERTY comma is no M";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_Y, 'z'), 'Z') << "QWERTZ";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_M, 0x44C), 'M') << "Cyrillic keeps the position";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_UP, SDLK_UP), 38);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_SPACE, ' '), 32);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_F1, SDLK_F1), 112);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_1, '&'), '1') << "AZERTY digits stay by position";
+}
+
 TEST(KeymapTest, TheKeypadFollowsNumLock) {
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_KP_8, true), 0x68) << "VK_NUMPAD8";
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_KP_8, false), 38) << "Up with NumLock off";
