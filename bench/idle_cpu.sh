@@ -13,7 +13,8 @@ cp -r "$data/." "$work/"
   >"$work/game.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-sleep 10  # the intro hands over to the menu after 7.7 s
+# The intro hands over to the menu after 7.7 s; IDLE_CPU_WAIT=1 samples the moving intro instead.
+sleep "${IDLE_CPU_WAIT:-10}"
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 before=$(ticks)
 sleep "$seconds"

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots with the headless runner: intro, menus, a busy game, briefing,
-# result, name entry and hall of fame, written to build/screenshots/ (not kept in git).
+# result, name entry and hall of fame, written to docs/screenshots/ and reduced to 256 colours by
+# pngquant, so the set stays small enough to keep in git.
+# Usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-out="$PWD/$build/screenshots"
+out=$(realpath -m "${2:-docs/screenshots}")
 runner="$PWD/$build/brunival-headless"
 [ -x "$runner" ] && [ -f "$build/data/grafika.dat" ] || { echo "build first: $build" >&2; exit 1; }
+command -v pngquant >/dev/null || { echo "pngquant is needed (scripts/install-deps.sh)" >&2; exit 1; }
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,4 +47,6 @@ press() { printf 'frame 20 %s\nframe 20\n' "$@"; }
   printf 'screenshot %s/result.png\nframes 300 20\n' "$out"
   printf 'screenshot %s/name-entry.png\n' "$out"
 } | "$runner" --seed 5 > /dev/null
-ls "$out"
+
+pngquant --force --skip-if-larger --speed 1 --quality 80-100 --ext .png "$out"/*.png || true
+du -ch "$out"/*.png
