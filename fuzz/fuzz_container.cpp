@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to both container readers; run with --make-seeds=DIR to write a seed
 // corpus.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,18 @@ TPictureEntry Entry(std::string name, TPicture picture, TPictureEncoding encodin
   entry.Picture = std::move(picture);
   entry.Encoding = encoding;
   return entry;
+}
+
+// A sound whose "data" chunk claims more bytes than its payload holds, as many writers leave it.
+std::vector<uint8_t> SoundWithOversizedDataChunk() {
+  TSoundEntry sound;
+  sound.Name = "uspech";
+  sound.Data = {1, 2, 3, 4, 5, 6};
+  std::vector<uint8_t> file = EncodeSoundContainer({sound});
+  const std::string tag = "data";
+  auto at = std::search(file.begin(), file.end(), tag.begin(), tag.end());
+  if (at != file.end()) at[4] = 200;  // the low byte of the chunk size
+  return file;
 }
 
 // Containers made by the writer, plus one with run-length and bitmap-file payloads it never makes.
@@ -100,6 +113,7 @@ TSeeds Seeds() {
   sounds[2].Data = {0, 0x40, 0, 0xC0};
   for (const auto& entry : sounds) seeds.push_back(EncodeSoundContainer({entry}));
   seeds.push_back(EncodeSoundContainer(sounds));
+  seeds.push_back(SoundWithOversizedDataChunk());
   return seeds;
 }
 

@@ -7,7 +7,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool openbox imagemagick x11-utils
-  desktop-file-utils appstream groff-base valgrind
+  desktop-file-utils appstream groff-base valgrind pngquant
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -78,22 +78,24 @@ std::vector<uint8_t> ReadContainerFile(const std::string& fileName) {
 
 void TComponentReader::SkipResourceHeader() {
   const auto header = file_.first(std::min(file_.size(), kResourceHeaderLimit));
-  if (header.size() < kResourceNameOffset || header[0] != 0xFF ||
-      header[1] != kResourceTypeRawData || header[2] != 0) {
-    throw EFilerError(kInvalidStreamFormat);
+  const uint8_t expected[kResourceNameOffset] = {0xFF, kResourceTypeRawData, 0};
+  for (size_t i = 0; i < kResourceNameOffset; ++i) {
+    if (i == header.size()) throw EReadError(kStreamReadError);
+    if (header[i] != expected[i]) throw EFilerError(kInvalidStreamFormat);
   }
   const auto nameEnd = std::find(header.begin() + kResourceNameOffset, header.end(), 0);
-  if (nameEnd == header.end()) throw EFilerError(kInvalidStreamFormat);
+  if (nameEnd == header.end()) {
+    // A file that ends before the name does is cut short; a name too long is no resource header.
+    if (header.size() < kResourceHeaderLimit) throw EReadError(kStreamReadError);
+    throw EFilerError(kInvalidStreamFormat);
+  }
   // Name, its 0 byte, memory flags (2) and stream size (4) follow the first three bytes.
   const size_t nameLength = static_cast<size_t>(nameEnd - header.begin()) - kResourceNameOffset;
-  const size_t streamStart = nameLength + 10;
-  if (streamStart > file_.size()) throw EFilerError(kInvalidStreamFormat);
-  in_.Skip(streamStart);
+  in_.Skip(nameLength + 10);
 }
 
 void TComponentReader::ReadRoot() {
   SkipResourceHeader();
-  if (in_.Remaining() < kStreamSignature.size()) throw EFilerError(kInvalidStreamFormat);
   auto signature = in_.Take(kStreamSignature.size());
   if (!std::equal(signature.begin(), signature.end(), kStreamSignature.begin())) {
     throw EFilerError(kInvalidStreamFormat);

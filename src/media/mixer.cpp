@@ -22,6 +22,20 @@ float CentibelsToGain(int32_t centibels) {
   return static_cast<float>(std::pow(10.0, centibels / 2000.0));
 }
 
+// The music alone peaks well below the knee and passes untouched; effects piled on top bend
+// smoothly toward the ceiling instead of being cut flat at full scale.
+constexpr float kLimiterKnee = 0.7f;
+constexpr float kLimiterCeiling = 0.98f;
+
+float SoftLimit(float sample) {
+  if (!std::isfinite(sample)) return 0.0f;
+  const float magnitude = std::fabs(sample);
+  if (magnitude <= kLimiterKnee) return sample;
+  constexpr float range = kLimiterCeiling - kLimiterKnee;
+  return std::copysign(kLimiterKnee + range * std::tanh((magnitude - kLimiterKnee) / range),
+                       sample);
+}
+
 float DecodeSample(const uint8_t* p, int32_t bits, bool isFloat) {
   if (isFloat) {
     float value;
@@ -269,9 +283,7 @@ void TMixer::Render(float* interleavedStereo, int frames) {
     std::lock_guard lock(sourceLock_);
     for (TMixerSource* source : sources_) source->MixInto(interleavedStereo, frames, sampleRate_);
   }
-  for (int i = 0; i < 2 * frames; ++i) {
-    interleavedStereo[i] = std::clamp(interleavedStereo[i], -1.0f, 1.0f);
-  }
+  for (int i = 0; i < 2 * frames; ++i) interleavedStereo[i] = SoftLimit(interleavedStereo[i]);
 }
 
 void TMixer::Advance(int32_t milliseconds) {

@@ -60,7 +60,8 @@ class TMixer {
 
   int32_t SampleRate() const { return sampleRate_; }
 
-  // Fills `frames` interleaved stereo frames (overwrites, never adds), limited to -1..1.
+  // Fills `frames` interleaved stereo frames (overwrites, never adds); sums above 0.7 are bent
+  // softly so no sample reaches full scale.
   void Render(float* interleavedStereo, int frames);
 
   // Renders `milliseconds` of output as if a device had played it: the headless clock.

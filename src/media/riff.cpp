@@ -70,7 +70,8 @@ TWave ReadRiffWave(std::span<const uint8_t> payload) {
       auto body = in.Take(size);
       wave.Format.assign(body.begin(), body.end());
     } else if (Is(id, "data")) {
-      data = in.Take(size);
+      // Many writers leave a data size larger than what follows: the bytes that are there count.
+      data = in.Take(std::min<uint64_t>(size, in.Remaining()));
     } else {
       // A foreign chunk that claims more than is left just ends the payload.
       in.Skip(std::min<uint64_t>(size, in.Remaining()));

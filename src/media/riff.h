@@ -17,5 +17,6 @@ std::vector<uint8_t> BuildRiffWave(std::span<const uint8_t> format, std::span<co
 
 // An empty payload is a sound without data. Raises EWaveError "Wave is invalid" when the
 // payload does not start with "RIFF", any size, "WAVE", and EReadError "Stream read error"
-// when it ends inside those 12 bytes or inside a "fmt " or "data" body.
+// when it ends inside those 12 bytes or inside a "fmt " body. A "data" body cut short keeps the
+// bytes that are there.
 TWave ReadRiffWave(std::span<const uint8_t> payload);

@@ -1,6 +1,7 @@
 // Finding a complete structure (no free electron left) around a placed atom; scoring, removal.
 #include <array>
 
+#include "play/play_math.h"
 #include "rules/blast.h"
 #include "rules/board.h"
 #include "rules/board_directions.h"
@@ -64,6 +65,6 @@ void CheckStructure(uint8_t col, uint8_t row, int32_t& molecules) {
   PlaySound("bum");
   const int32_t atoms = list.Count;
   if (atoms >= Game.Level.MinMoleculeSize) ++molecules;
-  Game.Score += kPointsPerSquaredAtom * atoms * atoms;
+  Game.Score = SaturatingAdd(Game.Score, int64_t{kPointsPerSquaredAtom} * atoms * atoms);
   for (int i = 0; i < list.Count; ++i) StartBlast(BoardCell(list.Cells[i]));
 }

@@ -47,7 +47,7 @@ bool MainMenuFrame(int32_t) {
     LatchConfirm = 1;
     OpenSelectedItem();
   }
-  MoveHighlight();
+  MoveHighlight(TMoveSound::AfterMove);
   ReleaseLatches(lsUp | lsDown | lsConfirm | lsBack);
 
   if (!MainForm->DXDraw.CanDraw()) return false;

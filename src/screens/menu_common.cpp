@@ -9,9 +9,13 @@
 #include "shell/sound_effects.h"
 #include "text/font_text.h"
 
-bool KeyDown(int32_t code) { return MainForm->DXInput.Keyboard.Keys(code); }
+bool KeyDown(int32_t code) {
+  return MainForm->DXInput.Keyboard.Keys(code);
+}
 
-bool ConfirmDown() { return KeyDown(VK_RETURN) || KeyDown(VK_SPACE); }
+bool ConfirmDown() {
+  return KeyDown(VK_RETURN) || KeyDown(VK_SPACE);
+}
 
 void ReleaseLatches(uint8_t latchSet) {
   if ((latchSet & lsUp) && !KeyDown(VK_UP)) LatchUp = 0;
@@ -20,16 +24,19 @@ void ReleaseLatches(uint8_t latchSet) {
   if ((latchSet & lsBack) && !KeyDown(VK_ESCAPE)) LatchBack = 0;
 }
 
-void MoveHighlight() {
+void MoveHighlight(TMoveSound sound) {
+  const bool soundFirst = sound == TMoveSound::BeforeMove;
   if (KeyDown(VK_UP) && LatchUp == 0) {
-    PlaySound("menu_pohyb");
+    if (soundFirst) PlaySound("menu_pohyb");
     LatchUp = 1;
     HlMenu.Selected = HlMenu.Selected - 1 == 0 ? HlMenu.ItemCount : HlMenu.Selected - 1;
+    if (!soundFirst) PlaySound("menu_pohyb");
   }
   if (KeyDown(VK_DOWN) && LatchDown == 0) {
-    PlaySound("menu_pohyb");
+    if (soundFirst) PlaySound("menu_pohyb");
     LatchDown = 1;
     HlMenu.Selected = HlMenu.Selected + 1 > HlMenu.ItemCount ? 1 : HlMenu.Selected + 1;
+    if (!soundFirst) PlaySound("menu_pohyb");
   }
 }
 

@@ -16,8 +16,10 @@ enum TLatchSet : uint8_t {
 };
 void ReleaseLatches(uint8_t latchSet);
 
-// Up and Down move the highlight of HlMenu, wrapping, with "menu_pohyb".
-void MoveHighlight();
+// Up and Down move the highlight of HlMenu, wrapping, with "menu_pohyb". The main menu plays it
+// after moving, the other menus before.
+enum class TMoveSound { BeforeMove, AfterMove };
+void MoveHighlight(TMoveSound sound = TMoveSound::BeforeMove);
 
 // Fills the back surface black and draws the "menu" background.
 void DrawMenuBackground();

@@ -39,11 +39,11 @@ TMainForm::TMainForm(const TPlatform& platform)
   // The sound output opens its device while the window is being loaded, before FormCreate.
   DXSound.Attach(DXWaveList.Items);
   DXSound.Initialize();
-  SoundEffects = &DXWaveList.Items;
+  UseSoundEffects(&DXWaveList.Items);
 }
 
 TMainForm::~TMainForm() {
-  if (SoundEffects == &DXWaveList.Items) SoundEffects = nullptr;
+  if (SoundEffects == &DXWaveList.Items) UseSoundEffects(nullptr);
   if (MainForm == this) MainForm = nullptr;
 }
 
@@ -132,7 +132,7 @@ void TMainForm::FormCreate() {
         SoundsFailed = true;
       } else {
         // A player-made sound file may lack these two; the game then plays without them
-        // (each later Play of the missing name reports its error) instead of failing to start.
+        // (a missing effect is silence) instead of failing to start.
         if (auto* ok = DXWaveList.Items.FindOrNull("menu_ok")) ok->SetFrequency(25000);
         if (auto* exchange = DXWaveList.Items.FindOrNull("vymena")) exchange->SetFrequency(18000);
       }

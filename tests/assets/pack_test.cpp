@@ -1,8 +1,8 @@
 // Player-made art: manifest parsing, picture and wave decoding, packing into loadable containers.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "art/pictures.h"
@@ -60,6 +60,10 @@ TEST(WaveFiles, RoundTripAndRefuseCompressedData) {
   EXPECT_EQ(back.Channels, 2);
   EXPECT_EQ(back.BitsPerSample, 8);
   EXPECT_EQ(back.Data, sound.Data);
+  std::vector<std::string> warnings;
+  std::vector<uint8_t> cut(bytes.begin(), bytes.end() - 3);  // "data" claims 3, holds 1
+  EXPECT_EQ(DecodeWav(cut, "test", &warnings).Data, (std::vector<uint8_t>{1}));
+  EXPECT_EQ(warnings.size(), 1u);
   bytes[20] = 2;  // format tag: ADPCM
   EXPECT_THROW(DecodeWav(bytes, "test"), std::runtime_error);
   bytes.resize(30);
@@ -147,9 +151,16 @@ TEST(Pack, ManifestFolderBecomesLoadableContainers) {
       "sound alert beep.wav loop\n";
   WriteWholeFile((folder / "manifest.txt").string(), {manifest.begin(), manifest.end()});
 
+  std::vector<std::string> warnings;
   const auto written =
-      PackFromManifest((folder / "manifest.txt").string(), (folder / "out").string());
+      PackFromManifest((folder / "manifest.txt").string(), (folder / "out").string(), &warnings);
   ASSERT_EQ(written.size(), 2u);
+  const auto warned = [&](const std::string& what) {
+    return std::ranges::any_of(warnings, [&](auto& w) { return w.find(what) != w.npos; });
+  };
+  EXPECT_TRUE(warned("picture DK-logo") && warned("sound menu_ok"));
+  EXPECT_FALSE(warned("picture font1") || warned("sound alert"));
+  EXPECT_EQ(warnings.size(), 17u + 10u);
   TPictureCollection pictures;
   pictures.LoadFromFile((folder / "out" / "grafika.dat").string());
   TPictureCollectionItem& font = pictures.Find("font1");

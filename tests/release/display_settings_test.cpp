@@ -53,12 +53,17 @@ TEST(DisplaySettingsText, ToleratesSpacingCommentsAndNewerKeys) {
   const auto defaults = ParseDisplaySettings("fullscreen=1");
   ASSERT_TRUE(defaults.has_value()) << "the monitor may be left out, the last newline too";
   EXPECT_EQ(defaults->Monitor, 0);
+  EXPECT_EQ(defaults->Scaling, TScaling::Sharp) << "a file from before the choice means sharp";
+  const auto integer = ParseDisplaySettings(FormatDisplaySettings({true, 0, TScaling::Integer}));
+  ASSERT_TRUE(integer.has_value());
+  EXPECT_EQ(integer->Scaling, TScaling::Integer);
 }
 
 TEST(DisplaySettingsText, DamagedTextIsRefused) {
-  for (const char* text : {"", "monitor=1\n", "fullscreen=2\n", "fullscreen=yes\n",
-                           "fullscreen=1\nmonitor=-1\n", "fullscreen=1\nmonitor=99999999999\n",
-                           "fullscreen\n", "fullscreen=1x\n", "\x01\xff garbage"}) {
+  for (const char* text :
+       {"", "monitor=1\n", "fullscreen=2\n", "fullscreen=yes\n", "fullscreen=1\nmonitor=-1\n",
+        "fullscreen=1\nmonitor=99999999999\n", "fullscreen\n", "fullscreen=1x\n",
+        "\x01\xff garbage", "fullscreen=1\nscaling=smooth\n"}) {
     EXPECT_FALSE(ParseDisplaySettings(text).has_value()) << "should be refused: " << text;
   }
 }

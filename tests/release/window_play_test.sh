@@ -2,7 +2,7 @@
 # The real game played in a real window under Xvfb: intro, mode choice, a practice game with a few
 # atoms put down, the quit prompt and the quit question, with music on the disk audio device; and
 # Alt+Enter to a window and back, remembered in the display settings file, with the picture kept
-# 4:3 and unscaled on a 1024x768 screen. Usage: window_play_test.sh GAME DATA_DIR ARTEFACT_DIR
+# 4:3 and unscaled on a 1024x768 screen by whole-number scaling chosen on the command line. Usage: window_play_test.sh GAME DATA_DIR ARTEFACT_DIR
 # Exit 77 (skipped) when the X tools are not installed.
 set -u
 game=$1
@@ -21,13 +21,15 @@ fail() {
   exit 1
 }
 
-# 1024x768: twice the picture does not fit, so it is shown 1:1 with bars on every side.
+# 1024x768: twice the picture does not fit, so whole-number scaling shows it 1:1 with bars on
+# every side.
 start_x_session 1024x768 97 || fail "no X display could be started"
 
 cp -r "$data" "$work/game"
 mkdir -p "$work/data-home" "$work/config-home"
 (cd "$work/game" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
-  XDG_DATA_HOME="$work/data-home" XDG_CONFIG_HOME="$work/config-home" exec "$game") \
+  XDG_DATA_HOME="$work/data-home" XDG_CONFIG_HOME="$work/config-home" exec "$game" \
+  --scaling=integer) \
   >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
@@ -74,6 +76,7 @@ echo "full-screen picture box: ${box_width}x${box_height} at $box_x,$box_y"
 hold_key alt+Return
 sleep 1.5
 settings | grep -qx "fullscreen=0" || fail "the window was not remembered: '$(settings)'"
+settings | grep -qx "scaling=integer" || fail "the scaling option was not kept: '$(settings)'"
 window=$(xdotool search --name "^Brunival$" | head -1)
 [ -n "$window" ] || fail "no window named Brunival"
 geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')

@@ -19,6 +19,14 @@ TEST_F(StructureTest, PairIsScoredCountedAndBlownUp) {
   EXPECT_EQ(BumsPlayed(), 0);
 }
 
+TEST_F(StructureTest, MoleculeAtTheTopScoreStaysThere) {
+  Game.Score = INT32_MAX - 100;  // where F1 leaves it
+  Place(5, 5, 1);
+  Place(6, 5, 1);
+  Check(6, 5);
+  EXPECT_EQ(Game.Score, INT32_MAX);
+}
+
 TEST_F(StructureTest, ChainAndRingScoreFiftyTimesSizeSquared) {
   Place(2, 2, 1);
   Place(4, 2, 1);

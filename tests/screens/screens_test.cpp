@@ -169,4 +169,24 @@ TEST_F(MenuScreens, HallOfFameReturnsWithItsItemHighlighted) {
   EXPECT_EQ(HlMenu.Selected, 3);
   EXPECT_EQ(EffectEvents(), (Events{"play menu_ok", "play menu_zpet"}));
 }
+
+// A reskinned sound file without the menu effects must not lock the player out: the main menu
+// still moves, confirms and quits, and each missing effect is told once.
+TEST_F(MenuScreens, MissingMenuEffectsAreSilentAndToldOnce) {
+  form_->DXWaveList.Items.Clear();
+  form_->DXWaveList.Items.Add().SetName("menu_zpet");
+  GoToMainMenu();
+  Frame(16, {VK_DOWN});
+  EXPECT_EQ(HlMenu.Selected, 2);
+  Frame(16);
+  Frame(16, {VK_UP});
+  Frame(16);
+  Frame(16, {VK_UP});
+  Frame(16, {VK_RETURN});
+  ASSERT_EQ(ScreenState, ssQuitQuestion);
+  Frame(16);
+  Frame(16, {VK_RETURN});
+  EXPECT_TRUE(form_->Closed());
+  EXPECT_EQ(EffectEvents(), (Events{"missing menu_pohyb", "missing menu_ok"}));
+}
 }  // namespace

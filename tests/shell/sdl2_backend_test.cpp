@@ -26,6 +26,17 @@ TEST(KeymapTest, TheGamesKeysAndTheirNeighbours) {
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_F24), 0x87);
 }
 
+TEST(KeymapTest, LettersFollowTheirLabelOtherKeysTheirPosition) {
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_SEMICOLON, 'm'), 'M') << "AZERTY M";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_M, ','), 0xBC) << "AZERTY comma is no M";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_Y, 'z'), 'Z') << "QWERTZ";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_M, 0x44C), 'M') << "Cyrillic keeps the position";
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_UP, SDLK_UP), 38);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_SPACE, ' '), 32);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_F1, SDLK_F1), 112);
+  EXPECT_EQ(VirtualKeyOfKey(SDL_SCANCODE_1, '&'), '1') << "AZERTY digits stay by position";
+}
+
 TEST(KeymapTest, TheKeypadFollowsNumLock) {
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_KP_8, true), 0x68) << "VK_NUMPAD8";
   EXPECT_EQ(VirtualKeyOfScancode(SDL_SCANCODE_KP_8, false), 38) << "Up with NumLock off";
@@ -59,8 +70,8 @@ struct Box {
   int32_t x, y, width, height;
   bool operator==(const Box&) const = default;
 };
-Box Place(int32_t width, int32_t height) {
-  const TLetterbox box = Letterbox(640, 480, width, height);
+Box Place(int32_t width, int32_t height, TScaling scaling = TScaling::Integer) {
+  const TLetterbox box = Letterbox(640, 480, width, height, scaling);
   return {box.X, box.Y, box.Width, box.Height};
 }
 void PrintTo(const Box& box, std::ostream* out) {
@@ -76,5 +87,17 @@ TEST(LetterboxTest, WholeMultiplesWhereTheyFitKeptProportionsEverywhere) {
   EXPECT_EQ(Place(320, 240), (Box{0, 0, 320, 240})) << "smaller than the picture: shrunk";
   EXPECT_EQ(Place(500, 480), (Box{0, 52, 500, 375}));
   EXPECT_EQ(Place(0, 0), (Box{0, 0, 0, 0}));
+}
+
+TEST(LetterboxTest, SharpFillsTheLargestFourByThreeAndScalesUpByTheCoveringFactor) {
+  const auto sharp = [](int32_t width, int32_t height) {
+    const TLetterbox box = Letterbox(640, 480, width, height, TScaling::Sharp);
+    return std::pair(Box{box.X, box.Y, box.Width, box.Height}, CoveringFactor(640, 480, box));
+  };
+  EXPECT_EQ(sharp(1366, 768), std::pair(Box{171, 0, 1024, 768}, 2)) << "height-filling";
+  EXPECT_EQ(sharp(1920, 1080), std::pair(Box{240, 0, 1440, 1080}, 3));
+  EXPECT_EQ(sharp(1280, 1024), std::pair(Box{0, 32, 1280, 960}, 2)) << "5:4: width-filling";
+  EXPECT_EQ(sharp(1600, 900), std::pair(Box{200, 0, 1200, 900}, 2));
+  EXPECT_EQ(sharp(320, 240), std::pair(Box{0, 0, 320, 240}, 1));
 }
 }  // namespace

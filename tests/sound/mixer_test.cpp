@@ -89,7 +89,8 @@ TEST(Mixer, AdvanceRendersExactlyTheElapsedTimeAndLimitsTheSum) {
   for (int i = 0; i < 1000; ++i) mixer.Advance(1);  // 44.1 frames each
   const std::vector<float> out = mixer.TakeCapturedOutput();
   EXPECT_EQ(out.size(), 2u * 44100u) << "a thousand 1 ms steps must make one second";
-  EXPECT_FLOAT_EQ(out[0], 1.0f) << "three full-scale voices are limited to 1";
+  EXPECT_GT(out[0], 0.95f) << "three full-scale voices are bent just below full scale";
+  EXPECT_LT(out[0], 1.0f);
 }
 
 TEST(Mixer, GameThreadCommandsWhileTheAudioThreadRenders) {

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "art/pictures.h"
 #include "data_set.h"
@@ -33,8 +34,11 @@ int main(int argc, char** argv) {
   const std::string command = argv[1], target = argv[2];
   try {
     if (command == "pack" && argc == 4) {
-      for (const std::string& file : PackFromManifest(target, argv[3]))
+      std::vector<std::string> warnings;
+      for (const std::string& file : PackFromManifest(target, argv[3], &warnings))
         std::printf("%s\n", file.c_str());
+      for (const std::string& warning : warnings)
+        std::fprintf(stderr, "brunival-assets: warning: %s\n", warning.c_str());
       return 0;
     }
     if (argc != 3) return Usage();

@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "media/display.h"
 #include "media/mixer.h"
@@ -39,6 +41,7 @@ void HandleEvent(const SDL_Event& event, TMainForm& form, TSdlWindow& window,
       form.Close();
       break;
     case SDL_WINDOWEVENT:
+      window.Invalidate();
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
         form.DXTimer.SetApplicationActive(true);
       } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
@@ -96,7 +99,17 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  std::optional<TScaling> scaling;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    constexpr std::string_view kScaling = "--scaling=";
+    if (option.starts_with(kScaling)) scaling = ParseScaling(option.substr(kScaling.size()));
+    if (!scaling) {
+      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer]\n");
+      return 2;
+    }
+  }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
     return 1;
@@ -114,7 +127,13 @@ int main(int, char**) {
     try {
       TSdlClock clock;
       TSdlWindow window;
-      window.UseDisplaySettings(LoadDisplaySettings(DisplaySettingsPath()));
+      TDisplaySettings settings = LoadDisplaySettings(DisplaySettingsPath());
+      if (scaling) {
+        // The option changes the kept choice, as Alt+Enter does for full screen.
+        settings.Scaling = *scaling;
+        SaveDisplaySettings(DisplaySettingsPath(), settings);
+      }
+      window.UseDisplaySettings(settings);
       // Declared before the keyboard that reads them, so they outlive it.
       TSdlControllers controllers;
       TSdlKeyboard keyboard(window);

@@ -43,7 +43,14 @@ std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
     const std::string_view key = Trimmed(line.substr(0, equals));
-    const std::optional<int32_t> value = Number(Trimmed(line.substr(equals + 1)));
+    const std::string_view valueText = Trimmed(line.substr(equals + 1));
+    if (key == "scaling") {
+      const std::optional<TScaling> scaling = ParseScaling(valueText);
+      if (!scaling) return std::nullopt;
+      settings.Scaling = *scaling;
+      continue;
+    }
+    const std::optional<int32_t> value = Number(valueText);
     if (!value) return std::nullopt;
     if (key == "fullscreen") {
       if (*value != 0 && *value != 1) return std::nullopt;
@@ -61,7 +68,14 @@ std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text) {
 
 std::string FormatDisplaySettings(const TDisplaySettings& settings) {
   return "fullscreen=" + std::to_string(settings.FullScreen ? 1 : 0) +
-         "\nmonitor=" + std::to_string(settings.Monitor) + "\n";
+         "\nmonitor=" + std::to_string(settings.Monitor) +
+         "\nscaling=" + (settings.Scaling == TScaling::Integer ? "integer" : "sharp") + "\n";
+}
+
+std::optional<TScaling> ParseScaling(std::string_view text) {
+  if (text == "sharp") return TScaling::Sharp;
+  if (text == "integer") return TScaling::Integer;
+  return std::nullopt;
 }
 
 std::filesystem::path DisplaySettingsPath() {

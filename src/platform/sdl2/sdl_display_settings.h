@@ -1,4 +1,5 @@
-// The display choice kept between runs: full screen or a window, and on which monitor.
+// The display choice kept between runs: full screen or a window, on which monitor, and how the
+// picture is scaled.
 #pragma once
 #include <cstdint>
 #include <filesystem>
@@ -6,9 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sdl2/sdl_letterbox.h"
+
 struct TDisplaySettings {
   bool FullScreen = true;
   int32_t Monitor = 0;
+  TScaling Scaling = TScaling::Sharp;  // a file written before the choice existed means sharp
 
   bool operator==(const TDisplaySettings&) const = default;
 };
@@ -16,6 +20,8 @@ struct TDisplaySettings {
 // "key=value" lines; nothing when the text is damaged (a bad line, value or a missing key).
 std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text);
 std::string FormatDisplaySettings(const TDisplaySettings& settings);
+// "sharp" or "integer"; nothing for any other text.
+std::optional<TScaling> ParseScaling(std::string_view text);
 
 // $XDG_CONFIG_HOME/brunival/display.conf, else ~/.config/brunival/display.conf; empty when
 // neither base is known (the choice is then not kept).

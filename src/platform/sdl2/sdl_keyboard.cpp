@@ -17,7 +17,8 @@ void TSdlKeyboard::ReadKeys(std::array<uint8_t, 256>& keyStates) {
   const bool numLock = (SDL_GetModState() & KMOD_NUM) != 0;
   for (int scancode = 0; scancode < count; ++scancode) {
     if (down[scancode] == 0) continue;
-    const int32_t key = VirtualKeyOfScancode(static_cast<SDL_Scancode>(scancode), numLock);
+    const auto position = static_cast<SDL_Scancode>(scancode);
+    const int32_t key = VirtualKeyOfKey(position, SDL_GetKeyFromScancode(position), numLock);
     if (key == 0) continue;
     keyStates[static_cast<size_t>(key)] |= 0x80;
     if (const int32_t sideless = SidelessModifier(key)) {

@@ -136,6 +136,15 @@ constexpr TKeyPair kKeys[] = {
     {SDL_SCANCODE_SLEEP, 0x5F},
 };
 
+struct TPunctuationKey {
+  SDL_Keycode Keycode;
+  int32_t VirtualKey;
+};
+constexpr TPunctuationKey kPunctuation[] = {
+    {',', 0xBC}, {'.', 0xBE}, {';', 0xBA},  {'/', 0xBF},  {'-', 0xBD}, {'=', 0xBB},
+    {'[', 0xDB}, {']', 0xDD}, {'\\', 0xDC}, {'\'', 0xDE}, {'`', 0xC0},
+};
+
 // What the keypad digits and point mean with NumLock off.
 constexpr TKeyPair kKeypadNavigation[] = {
     {SDL_SCANCODE_KP_1, 0x23}, {SDL_SCANCODE_KP_2, 0x28},      {SDL_SCANCODE_KP_3, 0x22},
@@ -167,6 +176,20 @@ int32_t VirtualKeyOfScancode(SDL_Scancode scancode, bool numLock) {
   static const TTable withoutNumLock = BuildTable(false);
   if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   return (numLock ? withNumLock : withoutNumLock)[scancode];
+}
+
+int32_t VirtualKeyOfKey(SDL_Scancode scancode, SDL_Keycode keycode, bool numLock) {
+  if (keycode >= 'a' && keycode <= 'z') return 'A' + (keycode - 'a');
+  const bool letterPosition = scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z;
+  if (letterPosition && keycode > ' ' && keycode < 0x80) {
+    // A letter key another layout labels with punctuation (the AZERTY comma): the key of that
+    // punctuation, as its US position reports it, so it cannot pass for the letter.
+    for (const TPunctuationKey& key : kPunctuation) {
+      if (key.Keycode == keycode) return key.VirtualKey;
+    }
+    return 0;
+  }
+  return VirtualKeyOfScancode(scancode, numLock);
 }
 
 int32_t SidelessModifier(int32_t virtualKey) {

@@ -1,14 +1,14 @@
-// Placing the picture on the output: whole-number scale where it fits, kept proportions always.
+// Placing the picture on the output: kept proportions always, whole-number scale when asked.
 #include "platform/sdl2/sdl_letterbox.h"
 
 #include <algorithm>
 
 TLetterbox Letterbox(int32_t pictureWidth, int32_t pictureHeight, int32_t outputWidth,
-                     int32_t outputHeight) {
+                     int32_t outputHeight, TScaling scaling) {
   TLetterbox box;
   if (pictureWidth <= 0 || pictureHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) return box;
   const int32_t scale = std::min(outputWidth / pictureWidth, outputHeight / pictureHeight);
-  if (scale >= 1) {
+  if (scaling == TScaling::Integer && scale >= 1) {
     box.Width = pictureWidth * scale;
     box.Height = pictureHeight * scale;
   } else if (int64_t{outputWidth} * pictureHeight <= int64_t{outputHeight} * pictureWidth) {
@@ -21,4 +21,11 @@ TLetterbox Letterbox(int32_t pictureWidth, int32_t pictureHeight, int32_t output
   box.X = (outputWidth - box.Width) / 2;
   box.Y = (outputHeight - box.Height) / 2;
   return box;
+}
+
+int32_t CoveringFactor(int32_t pictureWidth, int32_t pictureHeight, const TLetterbox& box) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return 1;
+  const int32_t across = (box.Width + pictureWidth - 1) / pictureWidth;
+  const int32_t down = (box.Height + pictureHeight - 1) / pictureHeight;
+  return std::max({1, across, down});
 }

@@ -9,7 +9,14 @@ struct TLetterbox {
   int32_t Height = 0;
 };
 
-// The largest whole multiple of the picture that fits the output; on an output smaller than the
-// picture, the largest size with the picture's proportions (shown nearest-neighbour).
+// Sharp: the largest rectangle with the picture's proportions that fits the output. Integer: the
+// largest whole multiple of the picture that fits, or on an output smaller than the picture the
+// proportional fit.
+enum class TScaling { Sharp, Integer };
+
 TLetterbox Letterbox(int32_t pictureWidth, int32_t pictureHeight, int32_t outputWidth,
-                     int32_t outputHeight);
+                     int32_t outputHeight, TScaling scaling);
+
+// The smallest whole factor by which the picture covers the box: the size of the nearest-neighbour
+// step that keeps every source pixel square before the smooth step down to the box.
+int32_t CoveringFactor(int32_t pictureWidth, int32_t pictureHeight, const TLetterbox& box);

@@ -36,14 +36,19 @@ bool TSdlWindow::CreateRenderer() {
     return false;
   }
   SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  shown_.assign(static_cast<size_t>(width_) * height_, 0);
   return true;
 }
 
 void TSdlWindow::DestroyRenderer() {
+  if (sharpTexture_ != nullptr) SDL_DestroyTexture(sharpTexture_);
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  sharpTexture_ = nullptr;
+  sharpFactor_ = 0;
   texture_ = nullptr;
   renderer_ = nullptr;
+  shownValid_ = false;
 }
 
 void TSdlWindow::EnterFullScreen(bool fullScreen) {
@@ -92,18 +97,61 @@ bool TSdlWindow::RestoreSurfaces() {
 
 void TSdlWindow::Present(const TDirectDrawSurface& surface) {
   if (texture_ == nullptr || surface.Width() != width_ || surface.Height() != height_) return;
-  SDL_UpdateTexture(texture_, nullptr, surface.Pixels(), width_ * 4);
   int outputWidth = 0;
   int outputHeight = 0;
   SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-  const TLetterbox box = Letterbox(width_, height_, outputWidth, outputHeight);
-  const SDL_Rect target{box.X, box.Y, box.Width, box.Height};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-  SDL_RenderPresent(renderer_);
+  // A still picture (a menu waiting for a key) stays on screen as it is: scaling it again every
+  // frame was most of an idle game's cost with a software renderer. The pacing is unchanged.
+  if (!ShowsSameFrame(surface, outputWidth, outputHeight)) {
+    shown_.assign(surface.Pixels(), surface.Pixels() + shown_.size());
+    shownWidth_ = outputWidth;
+    shownHeight_ = outputHeight;
+    shownValid_ = true;
+    SDL_UpdateTexture(texture_, nullptr, surface.Pixels(), width_ * 4);
+    DrawScaled(outputWidth, outputHeight);
+    SDL_RenderPresent(renderer_);
+  }
   PaceToRefreshRate();
   presented_ = true;
+}
+
+bool TSdlWindow::ShowsSameFrame(const TDirectDrawSurface& surface, int outputWidth,
+                                int outputHeight) const {
+  return shownValid_ && outputWidth == shownWidth_ && outputHeight == shownHeight_ &&
+         std::equal(shown_.begin(), shown_.end(), surface.Pixels());
+}
+
+void TSdlWindow::DrawScaled(int outputWidth, int outputHeight) {
+  const TLetterbox box = Letterbox(width_, height_, outputWidth, outputHeight, scaling_);
+  const SDL_Rect target{box.X, box.Y, box.Width, box.Height};
+  const int32_t factor = CoveringFactor(width_, height_, box);
+  const bool whole = box.Width == width_ * factor && box.Height == height_ * factor;
+  SDL_Texture* source = texture_;
+  if (scaling_ == TScaling::Sharp && !whole && PrepareSharpTexture(factor)) {
+    // Nearest neighbour up to a whole multiple that covers the target, then smoothly down to it:
+    // every source pixel stays crisp and the same size to the eye.
+    SDL_SetRenderTarget(renderer_, sharpTexture_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_SetRenderTarget(renderer_, nullptr);
+    source = sharpTexture_;
+  }
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, source, nullptr, &target);
+}
+
+bool TSdlWindow::PrepareSharpTexture(int32_t factor) {
+  if (sharpTexture_ != nullptr && sharpFactor_ == factor) return true;
+  if (sharpTexture_ != nullptr) SDL_DestroyTexture(sharpTexture_);
+  sharpTexture_ = nullptr;
+  sharpFactor_ = 0;
+  if (!SDL_RenderTargetSupported(renderer_)) return false;
+  sharpTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
+                                    width_ * factor, height_ * factor);
+  if (sharpTexture_ == nullptr) return false;  // larger than the renderer takes: plain nearest
+  SDL_SetTextureScaleMode(sharpTexture_, SDL_ScaleModeLinear);
+  sharpFactor_ = factor;
+  return true;
 }
 
 void TSdlWindow::PaceToRefreshRate() {
@@ -138,12 +186,14 @@ bool TSdlWindow::HasFocus() const {
 
 void TSdlWindow::ToggleFullScreen() {
   EnterFullScreen(!fullScreen_);
+  shownValid_ = false;
   SDL_SetWindowBordered(window_, fullScreen_ ? SDL_FALSE : SDL_TRUE);
   preferWindow_ = !fullScreen_;
 }
 
 void TSdlWindow::UseDisplaySettings(const TDisplaySettings& settings) {
   preferWindow_ = !settings.FullScreen;
+  scaling_ = settings.Scaling;
   // A monitor that has gone since the last run: the window stays where it was created.
   if (settings.Monitor < SDL_GetNumVideoDisplays()) {
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor),
@@ -152,7 +202,7 @@ void TSdlWindow::UseDisplaySettings(const TDisplaySettings& settings) {
 }
 
 TDisplaySettings TSdlWindow::CurrentDisplaySettings() const {
-  return TDisplaySettings{fullScreen_, std::max(0, SDL_GetWindowDisplayIndex(window_))};
+  return TDisplaySettings{fullScreen_, std::max(0, SDL_GetWindowDisplayIndex(window_)), scaling_};
 }
 
 void TSdlWindow::SavePlacement() {

@@ -1,9 +1,11 @@
 // The game's one SDL window: full screen as a desktop-sized window showing the 640x480 picture
-// scaled with its proportions kept, or a plain 640x480 window; presented at the vertical blank.
+// scaled with its proportions kept (sharp or by whole numbers), or a plain 640x480 window;
+// presented at the vertical blank.
 #pragma once
 #include <SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/sdl2/sdl_display_settings.h"
@@ -32,12 +34,14 @@ class TSdlWindow : public IDisplayBackend {
   // Alt+Enter: between full screen and a 640x480 window.
   void ToggleFullScreen();
   // The choice remembered from the last run: a window even when the game asks for full screen,
-  // and the monitor to show it on. Called before Open.
+  // the monitor to show it on and the scaling. Called before Open.
   void UseDisplaySettings(const TDisplaySettings& settings);
   // The choice as it stands now, to be remembered.
   TDisplaySettings CurrentDisplaySettings() const;
   // The renderer dropped its textures (device reset): rebuilt on the next drawable test.
   void MarkSurfacesLost() { lost_ = true; }
+  // The window was exposed, resized or moved: the next frame is shown even when unchanged.
+  void Invalidate() { shownValid_ = false; }
   // Whether Present ran since the last call (the message loop idles a little when it did not).
   bool TakePresented();
 
@@ -46,10 +50,20 @@ class TSdlWindow : public IDisplayBackend {
   void DestroyRenderer();
   void EnterFullScreen(bool fullScreen);
   void PaceToRefreshRate();
+  bool ShowsSameFrame(const TDirectDrawSurface& surface, int outputWidth, int outputHeight) const;
+  void DrawScaled(int outputWidth, int outputHeight);
+  bool PrepareSharpTexture(int32_t factor);
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  SDL_Texture* sharpTexture_ = nullptr;  // the picture at a whole multiple, scaled down smoothly
+  int32_t sharpFactor_ = 0;
+  TScaling scaling_ = TScaling::Sharp;
+  // The frame on screen, so a still picture is not sent through the renderer again.
+  std::vector<uint32_t> shown_;
+  int shownWidth_ = 0, shownHeight_ = 0;
+  bool shownValid_ = false;
   int32_t width_ = 640;
   int32_t height_ = 480;
   bool fullScreen_ = false;

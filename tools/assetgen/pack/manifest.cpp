@@ -1,6 +1,7 @@
 // Manifest parsing and packing of player-made art into the game's containers.
 #include "pack/manifest.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include "media/container_colors.h"
 #include "pack/image_files.h"
 #include "pack/wav_files.h"
+#include "shell/game_assets.h"
 
 namespace {
 
@@ -132,7 +134,7 @@ TPackResult LoadManifestFiles(const std::vector<TManifestEntry>& entries,
   for (const TManifestEntry& entry : entries) {
     const std::string path = (std::filesystem::path(folder) / entry.File).string();
     if (entry.IsSound) {
-      TSoundEntry sound = DecodeWav(ReadWholeFile(path), path);
+      TSoundEntry sound = DecodeWav(ReadWholeFile(path), path, &result.Warnings);
       sound.Name = entry.Name;
       sound.Looped = entry.Sound.Looped;
       sound.MaxPlayingCount = entry.Sound.MaxPlayingCount;
@@ -146,12 +148,35 @@ TPackResult LoadManifestFiles(const std::vector<TManifestEntry>& entries,
   return result;
 }
 
+namespace {
+
+template <typename Names, typename Entries>
+void WarnAboutMissing(const Names& gameNames, const Entries& packed, const std::string& kind,
+                      std::vector<std::string>& warnings) {
+  for (std::string_view name : gameNames) {
+    const bool present = std::ranges::any_of(packed, [&](const auto& e) { return e.Name == name; });
+    if (!present)
+      warnings.push_back("the game uses " + kind + " " + std::string(name) +
+                         ", which this pack lacks");
+  }
+}
+
+}  // namespace
+
 std::vector<std::string> PackFromManifest(const std::string& manifestPath,
-                                          const std::string& outputDirectory) {
+                                          const std::string& outputDirectory,
+                                          std::vector<std::string>* warnings) {
   const std::vector<uint8_t> bytes = ReadWholeFile(manifestPath);
   const auto entries = ParseManifest(std::string(bytes.begin(), bytes.end()));
   const std::string folder = std::filesystem::path(manifestPath).parent_path().string();
-  const TPackResult packed = LoadManifestFiles(entries, folder.empty() ? "." : folder);
+  TPackResult packed = LoadManifestFiles(entries, folder.empty() ? "." : folder);
+  if (!packed.Pictures.empty()) {
+    WarnAboutMissing(kGamePictureNames, packed.Pictures, "picture", packed.Warnings);
+  }
+  if (!packed.Sounds.empty()) {
+    WarnAboutMissing(kGameSoundNames, packed.Sounds, "sound", packed.Warnings);
+  }
+  if (warnings) *warnings = packed.Warnings;
   std::filesystem::create_directories(outputDirectory);
   std::vector<std::string> written;
   if (!packed.Pictures.empty()) {

@@ -25,6 +25,7 @@ std::vector<TManifestEntry> ParseManifest(const std::string& text);
 struct TPackResult {
   std::vector<TPictureEntry> Pictures;
   std::vector<TSoundEntry> Sounds;
+  std::vector<std::string> Warnings;  // what was packed anyway but deserves a look
 };
 
 // Reads every file the manifest names, relative to `folder`.
@@ -32,6 +33,8 @@ TPackResult LoadManifestFiles(const std::vector<TManifestEntry>& entries,
                               const std::string& folder);
 
 // Reads MANIFEST, then writes grafika.dat and/or zvuky.dat into `outputDirectory` (only the
-// containers that have entries); returns the files written.
+// containers that have entries); returns the files written. Warnings (cut-short sounds, pictures
+// or sounds the game uses that a written container lacks) go to `warnings` when given.
 std::vector<std::string> PackFromManifest(const std::string& manifestPath,
-                                          const std::string& outputDirectory);
+                                          const std::string& outputDirectory,
+                                          std::vector<std::string>* warnings = nullptr);

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -15,7 +16,8 @@ uint16_t Le16(const std::vector<uint8_t>& b, size_t at) {
 
 }  // namespace
 
-TSoundEntry DecodeWav(const std::vector<uint8_t>& bytes, const std::string& what) {
+TSoundEntry DecodeWav(const std::vector<uint8_t>& bytes, const std::string& what,
+                      std::vector<std::string>* warnings) {
   auto fail = [&](const std::string& why) { return std::runtime_error(what + ": " + why); };
   if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
       std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
@@ -24,9 +26,16 @@ TSoundEntry DecodeWav(const std::vector<uint8_t>& bytes, const std::string& what
   bool haveFormat = false, haveData = false;
   TSoundEntry sound;
   for (size_t at = 12; at + 8 <= bytes.size();) {
-    const uint32_t size = Le32(bytes, at + 4);
+    uint32_t size = Le32(bytes, at + 4);
     const size_t body = at + 8;
-    if (size > bytes.size() - body) throw fail("chunk runs past the end of the file");
+    const bool isData = std::memcmp(bytes.data() + at, "data", 4) == 0;
+    if (size > bytes.size() - body) {
+      if (!isData) throw fail("chunk runs past the end of the file");
+      size = static_cast<uint32_t>(bytes.size() - body);
+      if (warnings)
+        warnings->push_back(what + ": data chunk cut short; keeping its " + std::to_string(size) +
+                            " bytes");
+    }
     if (std::memcmp(bytes.data() + at, "fmt ", 4) == 0) {
       if (size < 16) throw fail("format chunk too short");
       if (Le16(bytes, body) != 1) throw fail("only uncompressed PCM is supported");
@@ -34,7 +43,7 @@ TSoundEntry DecodeWav(const std::vector<uint8_t>& bytes, const std::string& what
       sound.SampleRate = static_cast<int32_t>(Le32(bytes, body + 4));
       sound.BitsPerSample = static_cast<int16_t>(Le16(bytes, body + 14));
       haveFormat = true;
-    } else if (std::memcmp(bytes.data() + at, "data", 4) == 0) {
+    } else if (isData) {
       sound.Data.assign(bytes.begin() + body, bytes.begin() + body + size);
       haveData = true;
     }

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "shell/game_assets.h"
+
 namespace {
 
 constexpr int kRate = kEffectRate;
@@ -218,12 +220,11 @@ TSignal SynthesizeEffect(const std::string& name) {
 }
 
 std::vector<TSoundEntry> MakeAllSounds() {
-  const char* order[] = {"menu_ok", "menu_pohyb", "menu_zpet", "mezihra",  "vymena", "bum",
-                         "uspech",  "neuspech",   "alert",     "padatomu", "rekord"};
   std::vector<TSoundEntry> sounds;
-  for (const char* name : order) {
+  for (const std::string_view gameName : kGameSoundNames) {
+    const std::string name(gameName);
     TSignal signal = SynthesizeEffect(name);
-    const bool looped = std::string(name) == "alert";
+    const bool looped = name == "alert";
     // A looping sound must not fade: its ends already meet at silence.
     if (!looped) FadeEnds(signal, kRate, 0.002, 0.02);
     Normalize(signal, kEffectPeak);
