@@ -15,6 +15,7 @@
 #include "platform/sdl2/sdl_display_settings.h"
 #include "platform/sdl2/sdl_keyboard.h"
 #include "platform/sdl2/sdl_window.h"
+#include "platform/sdl2/system_language.h"
 #include "shell/main_form.h"
 #include "store/registry.h"
 
@@ -96,7 +97,8 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  if (!ChooseLanguage(argc, argv)) return 2;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
     return 1;
