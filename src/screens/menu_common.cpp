@@ -9,13 +9,9 @@
 #include "shell/sound_effects.h"
 #include "text/font_text.h"
 
-bool KeyDown(int32_t code) {
-  return MainForm->DXInput.Keyboard.Keys(code);
-}
+bool KeyDown(int32_t code) { return MainForm->DXInput.Keyboard.Keys(code); }
 
-bool ConfirmDown() {
-  return KeyDown(VK_RETURN) || KeyDown(VK_SPACE);
-}
+bool ConfirmDown() { return KeyDown(VK_RETURN) || KeyDown(VK_SPACE); }
 
 void ReleaseLatches(uint8_t latchSet) {
   if ((latchSet & lsUp) && !KeyDown(VK_UP)) LatchUp = 0;
