@@ -46,8 +46,9 @@ bool ChooseLanguage(int argc, char** argv) {
       SetLanguage(argv[i + 1]);
       return true;
     }
-    std::fprintf(stderr, "brunival: unknown option %s\nusage: brunival [--lang CODE]\n",
-                 arg.c_str());
+    const std::string problem =
+        arg == "--lang" ? "--lang needs a code such as en" : "unknown option " + arg;
+    std::fprintf(stderr, "brunival: %s\nusage: brunival [--lang CODE]\n", problem.c_str());
     return false;
   }
   SetLanguage(LanguageFromLocale(SystemLocale(), CatalogueExists));
