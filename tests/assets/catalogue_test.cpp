@@ -63,13 +63,15 @@ TEST(Catalogues, TheBuildNamesTheKeyOfEachTextItCannotUse) {
   const std::vector<TPictureEntry> pictures = MakeAllPictures();
   const std::vector<std::string> problems = CheckCatalogue(
       "menu.1=ok\nmenu.2=tilde~\ninfo.01=curly {braces}\nbriefing.level=level {n}\n"
+      "briefing.goal=no number\n"
       "menu.9=none\npicture.DK-uvadi=DK-nowhere\n",
       pictures);
-  ASSERT_EQ(problems.size(), 4u);
-  EXPECT_NE(problems[0].find("info.01"), std::string::npos) << problems[0];
-  EXPECT_NE(problems[1].find("menu.2"), std::string::npos) << problems[1];
-  EXPECT_NE(problems[2].find("menu.9"), std::string::npos) << problems[2];
-  EXPECT_NE(problems[3].find("DK-nowhere"), std::string::npos) << problems[3];
+  ASSERT_EQ(problems.size(), 5u);
+  EXPECT_NE(problems[0].find("briefing.goal"), std::string::npos) << problems[0];
+  EXPECT_NE(problems[1].find("info.01"), std::string::npos) << problems[1];
+  EXPECT_NE(problems[2].find("menu.2"), std::string::npos) << problems[2];
+  EXPECT_NE(problems[3].find("menu.9"), std::string::npos) << problems[3];
+  EXPECT_NE(problems[4].find("DK-nowhere"), std::string::npos) << problems[4];
 
   const fs::path directory = fs::temp_directory_path() / "brunival-catalogue-test";
   fs::remove_all(directory);

@@ -60,6 +60,10 @@ std::vector<std::string> CheckCatalogue(const std::string& content,
       problems.push_back(key + ": not a text of the game");
       continue;
     }
+    if (text->Czech.find("{n}") != std::string_view::npos &&
+        value.find("{n}") == std::string::npos) {
+      problems.push_back(key + ": \"" + value + "\" has no {n} for its number");
+    }
     const TPictureEntry* font = FindPicture(pictures, text->Font);
     const int32_t glyphs = font ? GlyphCount(*font) : 0;
     std::string shown = value;

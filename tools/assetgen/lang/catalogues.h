@@ -7,7 +7,8 @@
 #include "media/container_writer.h"
 
 // Problems of one catalogue, each naming the key: a character its font has no glyph for (after
-// the upper-casing the drawing code does), a key no text has, a picture the data set lacks.
+// the upper-casing the drawing code does), a number's place left out, a key no text has, a
+// picture the data set lacks.
 std::vector<std::string> CheckCatalogue(const std::string& content,
                                         const std::vector<TPictureEntry>& pictures);
 
