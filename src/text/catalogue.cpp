@@ -40,8 +40,13 @@ TCatalogueFile ParseCatalogue(std::string_view content) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
     const size_t equals = line.find('=');
-    if (equals == 0 || equals == std::string_view::npos || !Printable(line)) {
-      file.Problems.push_back("line " + std::to_string(lineNumber) + " is not key=text");
+    const std::string where = "line " + std::to_string(lineNumber);
+    if (!Printable(line)) {
+      file.Problems.push_back(where + " has a character outside plain ASCII");
+      continue;
+    }
+    if (equals == 0 || equals == std::string_view::npos) {
+      file.Problems.push_back(where + " is not key=text");
       continue;
     }
     file.Texts.insert_or_assign(std::string(line.substr(0, equals)),
