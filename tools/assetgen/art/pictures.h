@@ -13,7 +13,7 @@ std::vector<TPictureEntry>
 MakeFramePictures();  // "plochaL", "plochaH", "plochaD", "plochaS", "plochaP"
 // "DK-napis", "DK-logo", "DK-uvadi" and the English "DK-uvadi-en"
 std::vector<TPictureEntry> MakeIntroPictures();
-TPictureEntry MakeMenuPicture();                 // "menu", stored as JPEG
+TPictureEntry MakeMenuPicture();  // "menu", stored as JPEG
 
 // The atoms' glass-sphere shading at (px, py) for a sphere at (cx, cy); `prism` paints the
 // wildcard's rainbow instead of `base`. The application icon reuses it.
