@@ -8,17 +8,18 @@ build="${BRUNIVAL_FUZZ_BUILD:-build-fuzz}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRUNIVAL_FUZZ=ON -DBRUNIVAL_SANITIZE=ON -DBRUNIVAL_TESTS=OFF -DBRUNIVAL_BENCH=OFF \
   -DBRUNIVAL_GAME=OFF >/dev/null
-targets=(fuzz-container fuzz-dib fuzz-config fuzz-store fuzz-display-settings fuzz-pack-inputs)
+targets=(fuzz-container fuzz-dib fuzz-config fuzz-store fuzz-display-settings fuzz-pack-inputs
+  fuzz-catalogue)
 cmake --build "$build" --target "${targets[@]}" -- -j2
 mkdir -p "$build/fuzz-artifacts"
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   log="$build/fuzz-artifacts/$target.log"
   mkdir -p "$corpus"
-  # Most targets write their seeds with the game's own writers; the configuration and the store
-  # start from an empty corpus.
+  # Most targets write their seeds with the game's own writers; the configuration, the store and
+  # the text catalogues start from an empty corpus.
   case "$target" in
-    fuzz-config | fuzz-store) ;;
+    fuzz-config | fuzz-store | fuzz-catalogue) ;;
     *) "$build/fuzz/$target" --make-seeds="$corpus" ;;
   esac
   echo "== $target: $(ls "$corpus" | wc -l) inputs, ${seconds}s"

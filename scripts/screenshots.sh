@@ -6,12 +6,16 @@
 # given to every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# --lang CODE takes the pictures in that language, into a folder of its own (en/, ...).
+lang=()
+if [ "${1:-}" = --lang ]; then lang=(--lang "$2"); shift 2; fi
 build=${1:-build}
 out=$(realpath -m "${2:-docs/screenshots}")
 runner_options=("${@:3}")
 runner="$PWD/$build/brunival-headless"
 [ -x "$runner" ] && [ -f "$build/data/grafika.dat" ] || { echo "build first: $build" >&2; exit 1; }
 command -v pngquant >/dev/null || { echo "pngquant is needed (scripts/install-deps.sh)" >&2; exit 1; }
+[ ${#lang[@]} -eq 0 ] || out="$out/${lang[1]}"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,7 +32,7 @@ press() { printf 'frame 20 %s\nframe 20\n' "$@"; }
   press down; press enter; printf 'screenshot %s/settings.png\n' "$out"; press esc
   press down; press down; press enter; printf 'screenshot %s/information.png\n' "$out"; press esc
   press up; press enter; printf 'screenshot %s/hall-of-fame.png\n' "$out"
-} | "$runner" "${runner_options[@]}" --seed 3 > /dev/null
+} | "$runner" "${runner_options[@]}" "${lang[@]}" --seed 3 > /dev/null
 
 # A "bitva" game: briefing, a board built up with digits on, the result and the name entry.
 {
@@ -48,7 +52,7 @@ press() { printf 'frame 20 %s\nframe 20\n' "$@"; }
   printf 'frames 40 20 f1\nframe 20 m\nframe 20\nframes 60 20\n'
   printf 'screenshot %s/result.png\nframes 300 20\n' "$out"
   printf 'screenshot %s/name-entry.png\n' "$out"
-} | "$runner" "${runner_options[@]}" --seed 5 > /dev/null
+} | "$runner" "${runner_options[@]}" "${lang[@]}" --seed 5 > /dev/null
 
 pngquant --force --skip-if-larger --speed 1 --quality 80-100 --ext .png "$out"/*.png || true
 du -ch "$out"/*.png

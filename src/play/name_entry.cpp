@@ -14,6 +14,7 @@
 #include "shell/screen_state.h"
 #include "shell/sound_effects.h"
 #include "store/high_scores.h"
+#include "text/catalogue.h"
 #include "text/font_text.h"
 #include "text/strings.h"
 
@@ -123,13 +124,13 @@ void DrawKeyboardAndName() {
       DrawFontText("font2", x + 1, y, glyph);
     }
   }
-  DrawFontText("font1", 242, 25, "KONEC");
+  DrawCentred("font1", 25, Text("gameover"));
   DrawCentred("font1", 310, IntToText(Game.Score));
   DrawCentred("font1", 375, Game.EnteredName);
 }
 
 void DrawScoreOnly() {
-  DrawFontText("font1", 242, 180, "KONEC");
+  DrawCentred("font1", 180, Text("gameover"));
   DrawCentred("font1", 270, IntToText(Game.Score));
 }
 }  // namespace

@@ -7,6 +7,7 @@
 #include "play/game_state.h"
 #include "play/play_drawing.h"
 #include "play/result_count.h"
+#include "text/catalogue.h"
 #include "text/font_text.h"
 #include "text/strings.h"
 
@@ -32,50 +33,35 @@ void DrawCentred(const std::string& text, int32_t y) {
 void DrawArcadeBriefing() {
   const TLevelParams& level = Game.Level;
   const int32_t t = Game.StateTime;
-  DrawCentred("uroven " + IntToText(Game.LevelNumber), SlidingY(800, 160));
-  if (t > 1200) DrawCentred("ukol:" + IntToText(level.MoleculeGoal) + " molekul", Slide() + 220);
+  DrawCentred(TextWith("briefing.level", IntToText(Game.LevelNumber)), SlidingY(800, 160));
+  if (t > 1200)
+    DrawCentred(TextWith("briefing.goal", IntToText(level.MoleculeGoal)), Slide() + 220);
   if (t > 1600 && level.MinMoleculeSize > 0) {
-    DrawCentred("min.velikost:" + IntToText(level.MinMoleculeSize), Slide() + 260);
+    DrawCentred(TextWith("briefing.minsize", IntToText(level.MinMoleculeSize)), Slide() + 260);
   }
   if (t > level.BriefingDelay) {
-    DrawFontText(kFont1, 146, Slide() + 300, "limit: " + MinutesSeconds(level.TimeLimit));
+    DrawCentred(TextWith("briefing.limit", MinutesSeconds(level.TimeLimit)), Slide() + 300);
   }
 }
 
 void DrawModeBriefing() {
-  struct Line {
-    const char* text;
-    int32_t x;
-  };
-  static const Line kLines[] = {
-      {"", 0},           {"", 0}, {"start", 255}, {"jdi do toho", 162}, {"trenink a", 193},
-      {"trenink b", 193}};
-  if (Game.GameMode >= 6) return;
-  const Line& line = kLines[Game.GameMode];
-  DrawFontText(kFont1, line.x, SlidingY(Game.Level.BriefingDelay, 220), line.text);
+  if (Game.GameMode < 2 || Game.GameMode > 5) return;
+  DrawCentred(Text("briefing." + IntToText(Game.GameMode)),
+              SlidingY(Game.Level.BriefingDelay, 220));
 }
 
 void DrawArcadeResult() {
   const int32_t t = Game.StateTime;
-  DrawFontText(kFont1, 162, SlidingY(800, 160), "gratulujeme");
-  if (t > 1800) DrawCentred("uroven " + IntToText(Game.LevelNumber), Slide() + 220);
-  if (t > 2300) DrawFontText(kFont1, 162, Slide() + 260, "ukol splnen");
-  if (t > 2800) {
-    DrawFontText(kFont1, 255, Slide() + 320,
-                 MinutesSeconds(Game.Level.TimeLimit - Game.ResultTime));
-  }
+  DrawCentred(Text("result.welldone"), SlidingY(800, 160));
+  if (t > 1800) DrawCentred(TextWith("briefing.level", IntToText(Game.LevelNumber)), Slide() + 220);
+  if (t > 2300) DrawCentred(Text("result.goalmet"), Slide() + 260);
+  if (t > 2800) DrawCentred(MinutesSeconds(Game.Level.TimeLimit - Game.ResultTime), Slide() + 320);
 }
 
 void DrawEndResult() {
   const bool failed = Game.GameMode == 3 && Game.BoardCleared == 0;
-  if (failed) {
-    DrawFontText(kFont1, 131, SlidingY(1000, 200), "ukol nesplnen");
-  } else {
-    DrawFontText(kFont1, 162, SlidingY(1000, 200), "gratulujeme");
-  }
-  if (Game.StateTime > 1400) {
-    DrawFontText(kFont1, 255, Slide() + 300, MinutesSeconds(Game.ResultTime));
-  }
+  DrawCentred(Text(failed ? "result.goalmissed" : "result.welldone"), SlidingY(1000, 200));
+  if (Game.StateTime > 1400) DrawCentred(MinutesSeconds(Game.ResultTime), Slide() + 300);
 }
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "play/status_panel.h"
 #include "shell/main_form.h"
 #include "shell/screen_frames.h"
+#include "text/catalogue.h"
 #include "text/font_text.h"
 
 namespace {
@@ -45,7 +46,7 @@ void DrawQuitPrompt() {
     canvas.LineTo(639, 2 * i - 1);
   }
   canvas.Release();
-  DrawFontText("font1", 211, 225, "KONEC ?");
+  DrawFontText("font1", CentredX(640, Text("quit")), 225, Text("quit"));
 }
 }  // namespace
 

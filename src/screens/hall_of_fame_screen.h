@@ -6,3 +6,5 @@
 std::string HallOfFameColumn(const std::string& name, const std::string& score);
 // Row r (0..9): the three tables' columns separated by two blanks.
 std::string HallOfFameRow(int row);
+// The three tables' titles over their columns.
+std::string HallOfFameHeading();

@@ -38,7 +38,7 @@ bool InformationFrame(int32_t) {
   if (InfoTopLine > 1) DrawFontText("font2", 590, 102, "^");
   if (InfoTopLine + kVisibleLines - 1 < kLineCount) DrawFontText("font2", 590, 428, "_");
   for (int32_t i = InfoTopLine; i <= InfoTopLine + kVisibleLines - 1 && i <= kLineCount; ++i) {
-    DrawFontText("font2", 48, 112 + 14 * (i - InfoTopLine), InformationText[i]);
+    DrawFontText("font2", 48, 112 + 14 * (i - InfoTopLine), InformationLine(i));
   }
   return true;
 }

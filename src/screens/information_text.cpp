@@ -1,38 +1,13 @@
-// The information pages: how to play, the controls and the credits.
+// The information pages: how to play, the controls and the credits, from the catalogue.
 #include "screens/information_text.h"
 
-const std::array<const char*, 33> InformationText = {
-    "",
-    "brunival je klasicka akcni logicka hra, jejimz",
-    "ukolem je skladat jednotlive atomy do celistych",
-    "uzavrenych struktur. kazdy atom ma presne dany",
-    "pocet vazebnych elektronu, jimiz se muze vazat",
-    "s ostatnimi. pocet vazebnych elektronu udava",
-    "cislo uvedene na atomu, pripadne jeho barva",
-    "(dva dvouvazebne atomy na sve spojeni spotrebuji",
-    "kazdy po jednom elektronu.) kompletne uzavrene",
-    "skupiny tzn. struktury, ve kterych se nevyskytuji",
-    "atomy s volnymi vazebnymi elektrony, jsou",
-    "odbourany a podle poctu atomu ve strukture jsou",
-    "prideleny body.",
-    "",
-    "ovladani:",
-    " [sipky] - pohyb kurzoru po plose",
-    " [mezernik] - vlozeni atomu, pripadne jeho vymena",
-    "",
-    "dalsi informace o hre viz jednotlive mody hry.",
-    "",
-    "-------------------------------------------------",
-    "",
-    "autori:",
-    "program, grafika, zvuky a hudba: tym brunival",
-    "(c) 2026 vyvojari projektu brunival",
-    "",
-    "licence: mit - volne k sireni i uprave",
-    "",
-    "verze 1.0.0",
-    "",
-    "-------------------------------------------------",
-    "",
-    "[esc] - navrat do menu",
-};
+#include <cstdio>
+
+#include "text/catalogue.h"
+
+const std::string& InformationLine(int line) {
+  if (line == 32) return Text("back");
+  char key[16];
+  std::snprintf(key, sizeof key, "info.%02d", line);
+  return Text(key);
+}

@@ -1,6 +1,6 @@
 // The 32 lines of the information pages.
 #pragma once
-#include <array>
+#include <string>
 
-// Lines 1..32; index 0 unused.
-extern const std::array<const char*, 33> InformationText;
+// Line 1..32; the last one says how to go back.
+const std::string& InformationLine(int line);

@@ -9,6 +9,7 @@
 #include "shell/rounding.h"
 #include "shell/screen_frames.h"
 #include "shell/screen_state.h"
+#include "text/catalogue.h"
 
 TIntro Intro;
 
@@ -20,7 +21,11 @@ void ResetIntro() {
 
 namespace {
 void DrawIntroPicture(TIntroObjekt& picture, int32_t lagCount) {
-  auto& image = MainForm->DXImageList.Items.Find("DK-" + picture.Name);
+  auto& pictures = MainForm->DXImageList.Items;
+  const std::string name = "DK-" + picture.Name;
+  // Player-made art may lack the language's own picture; the original then stands in.
+  auto* local = pictures.FindOrNull(LocalPictureName(name));
+  auto& image = local != nullptr ? *local : pictures.Find(name);
   if (picture.Alpha < 255) {
     picture.Alpha += lagCount / 5.0;
     const TRect rect{RoundHalfEven(picture.X), RoundHalfEven(picture.Y),

@@ -39,7 +39,8 @@ bool ModeChoiceFrame(int32_t) {
   DrawMenuBackground();
   DrawMenuLabels(189, 45, HlMenu.Selected, 120);
   DrawMesh(320, 620, 234, 442, RGBColor(16, 16, 16));
-  const auto& description = ModeDescriptions[HlMenu.Selected];
-  for (int k = 1; k <= 14; ++k) DrawFontText("font2", 330, 230 + 14 * k, description[k]);
+  for (int k = 1; k <= 14; ++k) {
+    DrawFontText("font2", 330, 230 + 14 * k, ModeDescriptionLine(HlMenu.Selected, k));
+  }
   return true;
 }

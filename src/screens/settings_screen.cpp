@@ -5,6 +5,7 @@
 #include "shell/screen_frames.h"
 #include "shell/screen_state.h"
 #include "shell/sound_effects.h"
+#include "text/catalogue.h"
 #include "text/font_text.h"
 
 bool SettingsFrame(int32_t) {
@@ -35,8 +36,8 @@ bool SettingsFrame(int32_t) {
       DrawFontTextAlpha("font1", 30, y, HlMenu.Items[k], 120);
     }
     const bool on = Settings[k] == 1;
-    DrawFontTextAlpha("font1", 240, y, "ano", on ? 255 : 120);
-    DrawFontTextAlpha("font1", 364, y, "ne", on ? 120 : 255);
+    DrawFontTextAlpha("font1", 240, y, Text("settings.yes"), on ? 255 : 120);
+    DrawFontTextAlpha("font1", 364, y, Text("settings.no"), on ? 120 : 255);
   }
   return true;
 }

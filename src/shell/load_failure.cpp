@@ -10,33 +10,47 @@
 #include "media/color.h"
 #include "play/game_state.h"
 #include "shell/main_form.h"
+#include "text/catalogue.h"
 #include "text/cp1250.h"
 
 namespace {
-constexpr std::string_view kConfigMessage =
-    "Chyba při načítání konfiguračního souboru: \"nexoda.cfg\""_cp1250;
-constexpr std::string_view kGraphicsMessage =
-    "Chyba při načítání datového souboru: \"grafika.dat\""_cp1250;
-constexpr std::string_view kSoundsMessage =
-    "Chyba při načítání datového souboru: \"zvuky.dat\""_cp1250;
-constexpr std::string_view kMusicMessage = "Chyba při načítání souborů z adresáře: \"mod\""_cp1250;
+// Built in, in both languages: these lines show when the data set, catalogues included, is
+// missing. Drawn in the window's own font, so they keep their diacritics.
+struct TFailureLines {
+  std::string_view Config, Graphics, Sounds, Music, Closing, ClosingCursor;
+};
+constexpr TFailureLines kCzechLines = {
+    "Chyba při načítání konfiguračního souboru: \"nexoda.cfg\""_cp1250,
+    "Chyba při načítání datového souboru: \"grafika.dat\""_cp1250,
+    "Chyba při načítání datového souboru: \"zvuky.dat\""_cp1250,
+    "Chyba při načítání souborů z adresáře: \"mod\""_cp1250,
+    "Program nemůže být kvůli chybám spuštěn..."_cp1250,
+    "Program nemůže být kvůli chybám spuštěn... _"_cp1250,
+};
+constexpr TFailureLines kEnglishLines = {
+    "Error loading the configuration file: \"nexoda.cfg\"",
+    "Error loading the data file: \"grafika.dat\"",
+    "Error loading the data file: \"zvuky.dat\"",
+    "Error loading the files in the folder: \"mod\"",
+    "The program cannot start because of these errors...",
+    "The program cannot start because of these errors... _",
+};
 constexpr std::string_view kRule =
     "===================================================================";
 constexpr std::string_view kSignature = "DRAVOKEL:";
-constexpr std::string_view kClosing = "Program nemůže být kvůli chybám spuštěn..."_cp1250;
-constexpr std::string_view kClosingCursor = "Program nemůže být kvůli chybám spuštěn... _"_cp1250;
 
 void WriteMessages(TMainForm& form, TDirectDrawSurfaceCanvas& canvas) {
+  const TFailureLines& lines = Language() == "cs" ? kCzechLines : kEnglishLines;
   int32_t y = 10;
   const auto line = [&](bool failed, std::string_view message) {
     if (!failed) return;
     canvas.TextOut(10, y, std::string(message));
     y += 15;
   };
-  line(form.ConfigFailed, kConfigMessage);
-  line(form.GraphicsFailed, kGraphicsMessage);
-  line(form.SoundsFailed, kSoundsMessage);
-  line(form.MusicFailed, kMusicMessage);
+  line(form.ConfigFailed, lines.Config);
+  line(form.GraphicsFailed, lines.Graphics);
+  line(form.SoundsFailed, lines.Sounds);
+  line(form.MusicFailed, lines.Music);
 
   const int32_t time = Game.StateTime;
   y += 15;
@@ -47,7 +61,7 @@ void WriteMessages(TMainForm& form, TDirectDrawSurfaceCanvas& canvas) {
   if (time > 2000) {
     // The underscore blinks: shown in the odd half-seconds, first from 2500 to 2999.
     const bool cursorOn = (time / 500) % 2 == 1;
-    canvas.TextOut(10, y, std::string(cursorOn ? kClosingCursor : kClosing));
+    canvas.TextOut(10, y, std::string(cursorOn ? lines.ClosingCursor : lines.Closing));
   }
 }
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <string>
 
 #include "media/media_events.h"
@@ -16,6 +17,7 @@
 #include "shell/sound_effects.h"
 #include "store/configuration.h"
 #include "store/random.h"
+#include "text/catalogue.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -104,6 +106,8 @@ void TMainForm::FormCreate() {
   DXDraw.Initialize();
   // A seed fixed before the window was created (a replay) is kept.
   if (!RandomSeeded()) Randomize();
+  LoadCatalogue(std::cerr);
+  TakeMenuLabelsFromCatalogue();
   GiveRecordsFirstValues();
 
   TConfigRecords records;

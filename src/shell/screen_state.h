@@ -37,10 +37,12 @@ struct THlMenu {
 
 extern THlMenu HlMenu;
 
-extern const TMenuType StartLabels;     // the main list in capitals, shown until the intro ends
-extern const TMenuType MainLabels;      // "start", "nastaveni", "sin slavy", "informace", "konec"
-extern const TMenuType ModeLabels;      // "arkada" .. "trenink b"
-extern const TMenuType SettingsLabels;  // "hudba", "zvuky", "cisla", "", ""
+// In the chosen language, filled by TakeMenuLabelsFromCatalogue.
+extern TMenuType StartLabels;     // the main list in capitals, shown until the intro ends
+extern TMenuType MainLabels;      // "start", "nastaveni", "sin slavy", "informace", "konec"
+extern TMenuType ModeLabels;      // "arkada" .. "trenink b"
+extern TMenuType SettingsLabels;  // "hudba", "zvuky", "cisla", "", ""
+void TakeMenuLabelsFromCatalogue();
 
 // Copies a label list into HlMenu.
 void ShowMenu(const TMenuType& labels, uint8_t itemCount, uint8_t selected);

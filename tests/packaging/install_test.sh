@@ -46,6 +46,8 @@ lib/brunival/brunival
 lib/brunival/brunival-headless
 share/applications/$id.desktop
 share/brunival/grafika.dat
+share/brunival/lang/cs.txt
+share/brunival/lang/en.txt
 share/brunival/mod/hudba1.xm
 share/brunival/mod/hudba2.mod
 share/brunival/mod/hudba3.mod

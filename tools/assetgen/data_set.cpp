@@ -4,20 +4,27 @@
 #include <filesystem>
 
 #include "art/pictures.h"
+#include "lang/catalogues.h"
 #include "levels/levels.h"
 #include "music/songs.h"
 #include "pack/image_files.h"
 #include "sound/effects.h"
 #include "store/random.h"
 
-std::vector<std::string> WriteDataSet(const std::string& directory) {
+std::vector<std::string> WriteDataSet(const std::string& directory,
+                                      const std::string& catalogueDirectory) {
   namespace fs = std::filesystem;
   fs::create_directories(fs::path(directory) / "mod");
   // A fixed seed makes the scrambled fillers, and so the whole data set, reproducible.
   RandSeed(20261208);
   std::vector<std::string> written;
   const std::string pictures = directory + "/grafika.dat";
-  WritePictureContainer(pictures, MakeAllPictures());
+  const std::vector<TPictureEntry> allPictures = MakeAllPictures();
+  // Checked first, so a text no font can draw stops the build before anything is written.
+  const std::vector<std::string> catalogues =
+      WriteCatalogues(directory, catalogueDirectory, allPictures);
+  written.insert(written.end(), catalogues.begin(), catalogues.end());
+  WritePictureContainer(pictures, allPictures);
   written.push_back(pictures);
   const std::string sounds = directory + "/zvuky.dat";
   WriteSoundContainer(sounds, MakeAllSounds());

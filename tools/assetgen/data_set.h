@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
-// Creates `directory` (and its mod/ folder) and writes every file; returns their paths.
-// Throws std::runtime_error when a file cannot be written.
-std::vector<std::string> WriteDataSet(const std::string& directory);
+// Creates `directory` (and its mod/ and lang/ folders) and writes every file, with the text
+// catalogues of `catalogueDirectory` beside the built-in Czech one; returns their paths.
+// Throws std::runtime_error when a file cannot be written or a catalogue fails its check.
+std::vector<std::string> WriteDataSet(const std::string& directory,
+                                      const std::string& catalogueDirectory = "");

@@ -16,7 +16,9 @@ namespace {
 int Usage() {
   std::fprintf(
       stderr,
-      "usage: brunival-assets build DIR       write the complete data set into DIR\n"
+      "usage: brunival-assets build DIR [LANGDIR]\n"
+      "                                       write the complete data set into DIR, with\n"
+      "                                       the text catalogues LANGDIR/*.txt\n"
       "       brunival-assets preview DIR     write mock screens of the artwork as PNG\n"
       "       brunival-assets icons DIR       write the application icon as DIR/NxN.png\n"
       "       brunival-assets export DIR      write the built-in art as PNG and WAV files\n"
@@ -39,6 +41,10 @@ int main(int argc, char** argv) {
         std::printf("%s\n", file.c_str());
       for (const std::string& warning : warnings)
         std::fprintf(stderr, "brunival-assets: warning: %s\n", warning.c_str());
+      return 0;
+    }
+    if (command == "build" && argc == 4) {
+      WriteDataSet(target, argv[3]);
       return 0;
     }
     if (argc != 3) return Usage();

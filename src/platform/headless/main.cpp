@@ -8,11 +8,13 @@
 #include "platform/headless/runner.h"
 #include "store/random.h"
 #include "store/registry.h"
+#include "text/catalogue.h"
 
 namespace {
 int Usage(const char* message) {
   std::cerr << "brunival-headless: " << message << "\n"
-            << "usage: brunival-headless [--seed N] [--store FILE] [--store-fail] [SCRIPT]\n";
+            << "usage: brunival-headless [--seed N] [--store FILE] [--store-fail] [--lang CODE] "
+               "[SCRIPT]\n";
   return kExitRunnerFailure;
 }
 
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     } else if (arg == "--store") {
       if (++i >= argc) return Usage("--store needs a file name");
       storeFile = argv[i];
+    } else if (arg == "--lang") {
+      // Czech unless asked: the runner's scripts and their expectations are Czech.
+      if (++i >= argc || !IsLanguageCode(argv[i])) return Usage("--lang needs a code such as en");
+      SetLanguage(argv[i]);
     } else if (arg == "--store-fail") {
       storeFail = true;
     } else if (arg.size() > 1 && arg[0] == '-') {

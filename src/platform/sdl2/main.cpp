@@ -17,7 +17,9 @@
 #include "platform/sdl2/sdl_display_settings.h"
 #include "platform/sdl2/sdl_keyboard.h"
 #include "platform/sdl2/sdl_window.h"
+#include "platform/sdl2/system_language.h"
 #include "shell/main_form.h"
+#include "text/catalogue.h"
 #include "store/registry.h"
 
 namespace {
@@ -101,15 +103,25 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 
 int main(int argc, char** argv) {
   std::optional<TScaling> scaling;
+  const char* language = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     constexpr std::string_view kScaling = "--scaling=";
-    if (option.starts_with(kScaling)) scaling = ParseScaling(option.substr(kScaling.size()));
-    if (!scaling) {
-      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer]\n");
+    bool understood = false;
+    if (option.starts_with(kScaling)) {
+      scaling = ParseScaling(option.substr(kScaling.size()));
+      understood = scaling.has_value();
+    } else if (option == "--lang" && i + 1 < argc && IsLanguageCode(argv[i + 1])) {
+      language = argv[++i];
+      understood = true;
+    }
+    if (!understood) {
+      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer] [--lang CODE]
+");
       return 2;
     }
   }
+  ChooseLanguage(language);
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
     return 1;

@@ -1,4 +1,5 @@
 // The intro pictures of the studio Dravokel: its name, its emblem and the "presents" line.
+#include <algorithm>
 #include <cmath>
 
 #include "art/palette.h"
@@ -73,22 +74,25 @@ TPictureEntry MakeStudioEmblem() {
   return Keyed("DK-logo", out);
 }
 
-TPictureEntry MakePresentsLine() {
+// The "presents" line in one language; the catalogue of that language names the picture.
+TPictureEntry MakePresentsLine(const char* name, const std::u32string& text) {
   const int width = 63, height = 13;
   TFontFace face;
   face.SetHinting(true);
   face.SetPixelSize(12);
-  const std::u32string text = U"uv\u00e1d\u00ed";
-  const float tracking = 2;
+  // Wide tracking where the word leaves room, tighter for a longer word.
+  const float tracking =
+      std::min(2.0f, (width - 2 - face.TextWidth(text)) / static_cast<float>(text.size() - 1));
   TLayer layer(width, height);
   face.DrawText(layer, text, std::round((width - face.TextWidth(text, tracking)) / 2), 10,
                 tracking);
   Tint(layer, [](float, float) { return Rgb(200, 210, 225); });
-  return Keyed("DK-uvadi", layer);
+  return Keyed(name, layer);
 }
 
 }  // namespace
 
 std::vector<TPictureEntry> MakeIntroPictures() {
-  return {MakeStudioName(), MakeStudioEmblem(), MakePresentsLine()};
+  return {MakeStudioName(), MakeStudioEmblem(), MakePresentsLine("DK-uvadi", U"uv\u00e1d\u00ed"),
+          MakePresentsLine("DK-uvadi-en", U"presents")};
 }

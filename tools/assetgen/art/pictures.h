@@ -11,8 +11,9 @@ TPictureEntry MakeSmallFont();  // "font2", 11 x 14 cells with keyboard and scro
 std::vector<TPictureEntry> MakeAtomPictures();  // "atom1".."atom5", "vazbaH", "vazbaV", "elektron"
 std::vector<TPictureEntry>
 MakeFramePictures();  // "plochaL", "plochaH", "plochaD", "plochaS", "plochaP"
-std::vector<TPictureEntry> MakeIntroPictures();  // "DK-napis", "DK-logo", "DK-uvadi"
-TPictureEntry MakeMenuPicture();                 // "menu", stored as JPEG
+// "DK-napis", "DK-logo", "DK-uvadi" and the English "DK-uvadi-en"
+std::vector<TPictureEntry> MakeIntroPictures();
+TPictureEntry MakeMenuPicture();  // "menu", stored as JPEG
 
 // The atoms' glass-sphere shading at (px, py) for a sphere at (cx, cy); `prism` paints the
 // wildcard's rainbow instead of `base`. The application icon reuses it.
