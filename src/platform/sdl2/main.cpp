@@ -116,8 +116,7 @@ int main(int argc, char** argv) {
       understood = true;
     }
     if (!understood) {
-      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer] [--lang CODE]
-");
+      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer] [--lang CODE]\n");
       return 2;
     }
   }
