@@ -5,12 +5,12 @@
 namespace {
 constexpr double kCleared = 100000.0;
 // Every free electron needs a bond, and every structure but one needs joining to the rest.
-constexpr double kPerFreeElectron = -30.0;
+constexpr double kPerFreeElectron = -60.0;
 constexpr double kPerExtraStructure = -60.0;
 constexpr double kPerAtom = -5.0;
 // Only an exchange frees a structure from an atom that can never close.
 constexpr double kPerStuckAtom = -150.0;
-constexpr double kPerSharedHoleElectron = 10.0;
+constexpr double kPerSharedHoleElectron = 30.0;
 }  // namespace
 
 double JudgeClearing() {
