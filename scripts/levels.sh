@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures how hard every arcade level is (and how long "bitva" and "destrukce" last) with the
 # automatic player: N seeded games each (default 200). Writes docs/levels.csv, draws
-# docs/levels.png, puts the table into docs/LEVELS.md and keeps one winning seed per level in
-# tests/autoplay/winning_seeds.txt, which CTest replays. Takes a few minutes; not run in CI.
+# docs/levels.png, puts the table into docs/LEVELS.md and keeps one winning seed per level (and
+# one that clears "destrukce") in tests/autoplay/winning_seeds.txt, which CTest replays. Takes a
+# few minutes; not run in CI.
 #   scripts/levels.sh [GAMES]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,8 +21,9 @@ mv "$csv.new" "$csv"
 # 10 low, 11 high, 12 median time left, 13 molecules/min, 14 wasted, 15 median played, 16 seed.
 seeds=tests/autoplay/winning_seeds.txt
 {
-  echo "# One winning seed per arcade level, from scripts/levels.sh; CTest replays them all."
-  awk -F, 'NR > 1 && $1 ~ /^[0-9]+$/ && $16 != "" { print $1, $16 }' "$csv"
+  echo "# One winning seed per arcade level and for \"destrukce\", from scripts/levels.sh;"
+  echo "# CTest replays them all."
+  awk -F, 'NR > 1 && ($1 ~ /^[0-9]+$/ || $1 == "destrukce") && $16 != "" { print $1, $16 }' "$csv"
 } > "$seeds"
 unwinnable=$(awk -F, 'NR > 1 && $1 ~ /^[0-9]+$/ && $16 == "" { printf "%s ", $1 }' "$csv")
 

@@ -105,6 +105,26 @@ TEST_F(AutoplayTest, ClosesMoleculesThatCountAndShunsCellsThatCanNeverClose) {
       << inside.Col << "," << inside.Row;
 }
 
+TEST_F(AutoplayTest, ClearingExchangesAwayAnAtomThatCanNeverCloseThenEmptiesTheBoard) {
+  StartGame(3);
+  ClearBoard();
+  Game.Phase = phPlay;
+  Game.QueueCount = 1;
+  Game.Queue[1].Kind = 1;
+  // Four electrons with three cells around: only an exchange takes it off the board.
+  PlaceAtom(1, 5, 4);
+  const TMove swap = ChooseMove();
+  EXPECT_TRUE(swap.Exchange && swap.Col == 1 && swap.Row == 5) << swap.Col << "," << swap.Row;
+
+  // Two lone singles: a double between them joins and closes everything at once.
+  ClearBoard();
+  PlaceAtom(5, 5, 1);
+  PlaceAtom(7, 5, 1);
+  Game.Queue[1].Kind = 2;
+  const TMove last = ChooseMove();
+  EXPECT_TRUE(!last.Exchange && last.Col == 6 && last.Row == 5) << last.Col << "," << last.Row;
+}
+
 TEST_F(AutoplayTest, MeasuredWinningSeedReplaysAsAWin) {
   std::ostringstream perGame;
   const TLevelFigures figures = MeasureLevel(*table_, {1, 7, 0}, 6, 100, &perGame);

@@ -24,10 +24,20 @@
 //   close, and it holds its cells for good), - 80 and - 15 per atom;
 //   + 10 per electron an empty cell saves, where it lies beside several atoms with free electrons
 //   (one atom put there closes them all at once: compact shapes close sooner);
-//   - 1.5 per cursor step (time);
-//   in "destrukce", - 25 per atom standing (the board must be emptied).
+//   - 1.5 per cursor step (time).
 // An exchange is tried only if it closes a molecule that counts, and then costs 50 for the atom
 // it hands back. The best trial wins; ties go to the first cell column by column.
+//
+// In "destrukce" it plays for an empty board instead: everything standing should grow into one
+// structure whose last free electron closes it. A trial is worth
+//   + 100000 when the board is empty,
+//   - 60 per free electron, - 60 per structure beyond the first, - 5 per atom standing,
+//   - 150 per atom with more free electrons than empty cells beside it,
+//   + 30 per electron an empty cell saves (as above).
+// A closed molecule earns nothing of itself: it counts only by what it takes off the board. Any
+// exchange is tried, worth the best place for the atom it hands back, less 60 (the column does
+// not shrink meanwhile); it is how an atom that can never close, such as a seeded four on the
+// edge, leaves the board.
 //
 // Seeded: the game's one random generator is seeded per game, so a seed replays the same game.
 #include <charconv>

@@ -3,15 +3,14 @@
 #include <array>
 #include <cstdlib>
 
+#include "board_reading.h"
+#include "clearing_judgement.h"
 #include "media/media_events.h"
 #include "play/game_state.h"
 #include "play/player_input.h"
 #include "rules/board.h"
 
 namespace {
-constexpr int kCols = 12;
-constexpr int kRows = 10;
-
 // Weights of the judgement, in points of one board position against another.
 constexpr double kCountedMolecule = 600.0;
 constexpr double kPerAtomBeyondMinimum = -4.0;
@@ -22,113 +21,27 @@ constexpr double kPerOpenStructure = -20.0;
 constexpr double kDeadStructure = -80.0;
 constexpr double kPerDeadAtom = -15.0;
 constexpr double kPerCursorStep = -1.5;
-constexpr double kPerAtomLeftToClear = -25.0;
 constexpr double kExchangeHandling = -50.0;
 constexpr double kPerSharedHoleElectron = 10.0;
-
-bool IsExplodingOrEmpty(int32_t kind) {
-  return kind == 0 || kind > 100;
-}
-
-bool IsStandingAtom(int32_t kind) {
-  return kind >= 1 && kind <= 5;
-}
-
-bool Playable(int col, int row) {
-  return col >= 1 && col <= kCols && row >= 1 && row <= kRows;
-}
-
-// An unbonded wildcard turns single at its first bond, so it waits for one partner only.
-int OpenElectrons(const TBoardCell& cell) {
-  return cell.Kind == 5 ? 1 : cell.FreeElectrons;
-}
-
-int EmptyNeighbours(int col, int row) {
-  static constexpr std::array<std::array<int, 2>, 4> kSteps = {{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
-  int empty = 0;
-  for (const auto& step : kSteps) {
-    const int c = col + step[0];
-    const int r = row + step[1];
-    if (Playable(c, r) && IsExplodingOrEmpty(Game.Board[c][r].Kind)) ++empty;
-  }
-  return empty;
-}
-
-int CountBlasting() {
-  int count = 0;
-  for (int col = 1; col <= kCols; ++col) {
-    for (int row = 1; row <= kRows; ++row) count += Game.Board[col][row].Kind > 100 ? 1 : 0;
-  }
-  return count;
-}
+constexpr double kClearingExchange = -60.0;
 
 int UsefulSize() {
   return Game.Level.MinMoleculeSize > 1 ? Game.Level.MinMoleculeSize : 1;
 }
 
-// An empty cell beside several atoms with free electrons lets one atom close them all at once;
-// counts the electrons such cells save.
-int SharedHoleElectrons() {
-  int saved = 0;
-  for (int col = 1; col <= kCols; ++col) {
-    for (int row = 1; row <= kRows; ++row) {
-      if (!IsExplodingOrEmpty(Game.Board[col][row].Kind)) continue;
-      const int offering = (OpenElectrons(Game.Board[col][row - 1]) > 0 && row > 1) +
-                           (OpenElectrons(Game.Board[col + 1][row]) > 0 && col < kCols) +
-                           (OpenElectrons(Game.Board[col][row + 1]) > 0 && row < kRows) +
-                           (OpenElectrons(Game.Board[col - 1][row]) > 0 && col > 1);
-      if (offering >= 2) saved += offering - 1;
-    }
-  }
-  return saved;
-}
-
 // Open structures are worth their atoms up to the size that counts, less what closing them will
 // still cost; one that has an electron with no empty cell beside it can never close.
 double JudgeBoard() {
-  std::array<std::array<bool, kRows + 2>, kCols + 2> seen{};
-  std::array<std::array<int, 2>, kCols * kRows> stack{};
   double value = 0.0;
-  int standing = 0;
-  for (int col = 1; col <= kCols; ++col) {
-    for (int row = 1; row <= kRows; ++row) {
-      if (seen[col][row] || !IsStandingAtom(Game.Board[col][row].Kind)) continue;
-      int atoms = 0;
-      int open = 0;
-      bool dead = false;
-      int top = 0;
-      stack[top++] = {col, row};
-      seen[col][row] = true;
-      while (top > 0) {
-        const auto [c, r] = stack[--top];
-        const TBoardCell& cell = Game.Board[c][r];
-        ++atoms;
-        open += OpenElectrons(cell);
-        if (OpenElectrons(cell) > EmptyNeighbours(c, r)) dead = true;
-        const std::array<std::array<int, 3>, 4> bonds = {{{c, r - 1, cell.BondUp},
-                                                          {c + 1, r, cell.BondRight},
-                                                          {c, r + 1, cell.BondDown},
-                                                          {c - 1, r, cell.BondLeft}}};
-        for (const auto& [nc, nr, bonded] : bonds) {
-          if (bonded == 0 || !Playable(nc, nr) || seen[nc][nr]) continue;
-          if (!IsStandingAtom(Game.Board[nc][nr].Kind)) continue;
-          seen[nc][nr] = true;
-          stack[top++] = {nc, nr};
-        }
-      }
-      standing += atoms;
-      if (dead) {
-        value += kDeadStructure + kPerDeadAtom * atoms;
-      } else {
-        value += kPerUsefulAtom * std::min(atoms, UsefulSize()) + kPerFreeElectron * open +
-                 kPerOpenStructure;
-      }
+  for (const TStructure& structure : ReadStructures()) {
+    if (structure.StuckAtoms > 0) {
+      value += kDeadStructure + kPerDeadAtom * structure.Atoms;
+    } else {
+      value += kPerUsefulAtom * std::min(structure.Atoms, UsefulSize()) +
+               kPerFreeElectron * structure.OpenElectrons + kPerOpenStructure;
     }
   }
-  value += kPerSharedHoleElectron * SharedHoleElectrons();
-  // "destrukce" is won by an empty board, so every atom standing is work left.
-  if (Game.GameMode == 3) value += kPerAtomLeftToClear * standing;
-  return value;
+  return value + kPerSharedHoleElectron * SharedHoleElectrons();
 }
 
 double JudgeClosure(int closedAtoms, bool counted) {
@@ -173,7 +86,19 @@ double TryPlacing(int col, int row) {
   int32_t counted = 0;
   PlaceAtom(static_cast<uint8_t>(col), static_cast<uint8_t>(row), Game.Queue[1].Kind);
   CheckStructure(static_cast<uint8_t>(col), static_cast<uint8_t>(row), counted);
+  if (Game.GameMode == 3) return JudgeClearing();
   return JudgeBoard() + JudgeClosure(CountBlasting() - blastingBefore, counted > 0);
+}
+
+// The atom an exchange hands back is the next one to place.
+double BestPlaceForHand() {
+  double best = -1e18;
+  for (int col = 1; col <= kCols; ++col) {
+    for (int row = 1; row <= kRows; ++row) {
+      if (Game.Board[col][row].Kind == 0) best = std::max(best, TryPlacing(col, row));
+    }
+  }
+  return best;
 }
 
 // Exchanges pay only when they close a molecule that counts; the atom taken back still has to go
@@ -184,6 +109,11 @@ bool TryExchanging(int col, int row, double& value) {
   Game.CursorCol = static_cast<uint8_t>(col);
   Game.CursorRow = static_cast<uint8_t>(row);
   ExchangeAtomInHand();
+  // Clearing: any exchange may pay, e.g. one that takes away an atom that can never close.
+  if (Game.GameMode == 3) {
+    value = ReadStructures().empty() ? JudgeClearing() : BestPlaceForHand() + kClearingExchange;
+    return true;
+  }
   if (Game.MoleculesMade == snapshot.Molecules) return false;
   value = JudgeBoard() + JudgeClosure(CountBlasting() - blastingBefore, true) + kExchangeHandling;
   return true;
