@@ -1,0 +1,15 @@
+# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads, which std::thread needs).
+# Libraries come from the prefix scripts/build-deps.sh fills; pass -DBRUNIVAL_DEPS_PREFIX to use another.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(BRUNIVAL_CROSS_HOST x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${BRUNIVAL_CROSS_HOST}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BRUNIVAL_CROSS_HOST}-g++-posix)
+set(CMAKE_RC_COMPILER ${BRUNIVAL_CROSS_HOST}-windres)
+set(BRUNIVAL_DEPS_TOOLCHAIN mingw)
+include(${CMAKE_CURRENT_LIST_DIR}/deps-prefix.cmake)
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${BRUNIVAL_CROSS_HOST} ${BRUNIVAL_DEPS_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
