@@ -9,6 +9,7 @@
 #include "media/display.h"
 #include "media/mixer.h"
 #include "media/music_library.h"
+#include "platform/process_setup.h"
 #include "platform/sdl2/sdl_audio.h"
 #include "platform/sdl2/sdl_clock.h"
 #include "platform/sdl2/sdl_controllers.h"
@@ -97,6 +98,7 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }  // namespace
 
 int main(int, char**) {
+  SetUpGameProcess();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
     return 1;

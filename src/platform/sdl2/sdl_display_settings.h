@@ -17,7 +17,8 @@ struct TDisplaySettings {
 std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text);
 std::string FormatDisplaySettings(const TDisplaySettings& settings);
 
-// $XDG_CONFIG_HOME/brunival/display.conf, else ~/.config/brunival/display.conf; empty when
+// display.conf in the user's config folder ($XDG_CONFIG_HOME/brunival, else
+// ~/.config/brunival; %APPDATA%\Brunival on Windows); empty when
 // neither base is known (the choice is then not kept).
 std::filesystem::path DisplaySettingsPath();
 
