@@ -1,7 +1,9 @@
 // File operations on Windows: wide paths, and a replacing move, since a plain rename over an
 // existing file fails there.
-#include <shlobj.h>
+// windows.h first: the other Windows headers build on it.
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include "platform/file_system.h"
 #include "platform/windows/utf16.h"

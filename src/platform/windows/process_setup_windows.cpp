@@ -1,8 +1,10 @@
 // Preparing a Windows program: wide command line, binary output, a log instead of a console.
+// windows.h first: the other Windows headers build on it.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <filesystem>
