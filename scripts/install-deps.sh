@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind
-  g++-mingw-w64-x86-64 wine wine64 zip unzip
+  g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -18,7 +18,8 @@ cmake --build build -j "$jobs" --target assets icons brunival-canvas-fontgen
 
 prefix=$(./scripts/build-deps.sh mingw | tail -n 1)
 # -O2 as on Linux (GCC 12 warns falsely in vector::insert at -O3); the zip gets a stripped copy.
-cmake -S . -B build-win64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+# Afresh: a cache from another dependency prefix would keep that prefix's libraries.
+cmake --fresh -S . -B build-win64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-w64.cmake" -DBRUNIVAL_DEPS_PREFIX="$prefix" \
   -DBRUNIVAL_HOST_BUILD="$root/build" -DBRUNIVAL_TESTS=OFF -DBRUNIVAL_BENCH=OFF
 cmake --build build-win64 -j "$jobs" --target brunival brunival-headless
