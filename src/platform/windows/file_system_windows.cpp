@@ -5,6 +5,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "platform/file_system.h"
 #include "platform/windows/utf16.h"
 
