@@ -136,7 +136,8 @@ done
 [ -n "$window" ] || fail "the remembered window did not come back"
 sleep 10 # the intro runs into the menu
 quit_from_menu
-grep -q "" "$appdata/brunival.log" 2>/dev/null && echo "game log: $(cat "$appdata/brunival.log")"
+[ -f "$appdata/brunival.log" ] || fail "no brunival.log in $appdata"
+[ -s "$appdata/brunival.log" ] && echo "the game reported: $(cat "$appdata/brunival.log")"
 
 # Two records, one after the other, in the same AppData store; a third run reads both back.
 store='C:\users\Jiří\AppData\Roaming\Brunival\hall-of-fame.store'
