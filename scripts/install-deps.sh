@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind pngquant
-  dpkg-dev emscripten g++-mingw-w64-x86-64
+  dpkg-dev emscripten g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
 )
 # The cross builds compile their libraries from Debian's source packages (scripts/build-deps.sh).
 sources=/etc/apt/sources.list.d/debian.sources

@@ -10,6 +10,16 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The Windows zip, cross-built; under Wine the game in a real window, records through the runner.
+./scripts/windows.sh
+tests/windows/wine_test.sh build-win64/Brunival-win64.zip build-win64/brunival-headless.exe \
+  build-win64/artefacts
+# The same runner scripts through the Linux and the Windows runner: the same states and bytes.
+wine_prefix=$(mktemp -d)
+WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  tests/ports/compare_runners.sh -- wine build-win64/brunival-headless.exe
+rm -rf "$wine_prefix"
+
 # Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).
 ./scripts/fuzz-smoke.sh 20
 

@@ -1,11 +1,7 @@
 // The hall-of-fame key's store: the user's data file, a chosen file, or memory only.
 #include "store/registry.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-
+#include "platform/file_system.h"
 #include "store/store_file.h"
 
 namespace {
@@ -22,25 +18,6 @@ struct TStoreSettings {
 TStoreSettings& Settings() {
   static TStoreSettings settings;
   return settings;
-}
-
-std::string AbsoluteEnvironmentPath(const char* variable) {
-  const char* value = std::getenv(variable);
-  // Relative values are not to be trusted for data directories; they are ignored.
-  if (value == nullptr || value[0] != '/') return {};
-  return value;
-}
-
-// The key can only be used when the file and its directory allow writing as well as reading.
-bool Writable(const std::string& file) {
-  std::filesystem::path directory = std::filesystem::path(file).parent_path();
-  if (directory.empty()) directory = ".";
-  std::error_code error;
-  if (std::filesystem::exists(directory, error) && ::access(directory.c_str(), W_OK | X_OK) != 0)
-    return false;
-  if (std::filesystem::exists(file, error) && ::access(file.c_str(), R_OK | W_OK) != 0)
-    return false;
-  return true;
 }
 }  // namespace
 
@@ -63,13 +40,9 @@ void SetHighScoreStoreFailing(bool failing) {
 }
 
 std::string DefaultHighScoreStorePath() {
-  std::string base = AbsoluteEnvironmentPath("XDG_DATA_HOME");
-  if (base.empty()) {
-    const std::string home = AbsoluteEnvironmentPath("HOME");
-    if (home.empty()) return {};
-    base = home + "/.local/share";
-  }
-  return base + "/brunival/hall-of-fame.store";
+  const std::string folder = UserDataFolder();
+  if (folder.empty()) return {};
+  return Utf8FromPath(PathFromUtf8(folder) / "hall-of-fame.store");
 }
 
 bool TStoreKey::Open(const std::string& path, bool create) {
@@ -92,7 +65,7 @@ bool TStoreKey::Open(const std::string& path, bool create) {
       break;
   }
   if (!file_.empty()) {
-    if (!Writable(file_)) return false;
+    if (!MayReadAndWrite(file_)) return false;
     if (ReadStoreFile(file_, keys_) == TStoreFileState::kUnreadable) return false;
   }
 

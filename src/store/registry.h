@@ -5,8 +5,9 @@
 #include "store/store_format.h"
 
 // Where the hall-of-fame key lives. The game uses the user's data directory
-// ($XDG_DATA_HOME/brunival/, else ~/.local/share/brunival/); the headless runner picks one of
-// these. Until one is chosen the key lives in memory, so tests and tools never touch the user's.
+// ($XDG_DATA_HOME/brunival/, else ~/.local/share/brunival/; %APPDATA%\Brunival\); the headless
+// runner picks one of these. Until one is chosen the key lives in memory, so tests and tools never
+// touch the user's.
 void UseDefaultHighScoreStore();
 void UseHighScoreStoreFile(const std::string& path);
 // Keeps the key in memory only, as on a first run (the runner without --store).

@@ -14,7 +14,7 @@ enum class TStoreFileState {
 // deleted, and reads as missing; when it cannot be renamed it is unreadable.
 TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys);
 
-// Writes "<path>.new", flushes it to the disk and renames it over the file, then flushes the
-// directory, so a crash at any moment leaves either the old or the new file whole. Creates
-// the directory when needed. False when nothing could be written.
+// Writes "<path>.new", flushes it to the disk and puts it in place of the file, so a crash at any
+// moment leaves either the old or the new file whole. Creates the directory when needed. False when
+// nothing could be written.
 bool WriteStoreFile(const std::string& path, const TStoreKeys& keys);

@@ -1,11 +1,13 @@
 // brunival-headless: runs the game with no window, sound device or clock, from a script.
 #include <charconv>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "platform/file_system.h"
 #include "platform/headless/runner.h"
+#include "platform/process_setup.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -18,31 +20,34 @@ int Usage(const char* message) {
   return kExitRunnerFailure;
 }
 
-bool ParseSeed(const char* text, uint32_t& seed) {
-  const char* end = text + std::strlen(text);
-  const auto [last, error] = std::from_chars(text, end, seed);
+bool ParseSeed(const std::string& text, uint32_t& seed) {
+  const char* end = text.data() + text.size();
+  const auto [last, error] = std::from_chars(text.data(), end, seed);
   return error == std::errc() && last == end && end != text;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args = Utf8Arguments(argc, argv);
+  UseBinaryStandardOutput();
   bool seeded = false;
   uint32_t seed = 0;
   std::string storeFile;
   bool storeFail = false;
   std::string scriptPath;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+  const size_t count = args.size();
+  for (size_t i = 1; i < count; ++i) {
+    const std::string& arg = args[i];
     if (arg == "--seed") {
-      if (++i >= argc || !ParseSeed(argv[i], seed)) return Usage("--seed needs a number");
+      if (++i >= count || !ParseSeed(args[i], seed)) return Usage("--seed needs a number");
       seeded = true;
     } else if (arg == "--store") {
-      if (++i >= argc) return Usage("--store needs a file name");
-      storeFile = argv[i];
+      if (++i >= count) return Usage("--store needs a file name");
+      storeFile = args[i];
     } else if (arg == "--lang") {
       // Czech unless asked: the runner's scripts and their expectations are Czech.
-      if (++i >= argc || !IsLanguageCode(argv[i])) return Usage("--lang needs a code such as en");
-      SetLanguage(argv[i]);
+      if (++i >= count || !IsLanguageCode(args[i])) return Usage("--lang needs a code such as en");
+      SetLanguage(args[i]);
     } else if (arg == "--store-fail") {
       storeFail = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -56,7 +61,7 @@ int main(int argc, char** argv) {
 
   std::ifstream scriptFile;
   if (!scriptPath.empty()) {
-    scriptFile.open(scriptPath);
+    scriptFile.open(PathFromUtf8(scriptPath));
     if (!scriptFile) return Usage(("cannot read " + scriptPath).c_str());
   }
   if (seeded) RandSeed(seed);  // else the game's start-up seeds from the clock

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/surface.h"
+#include "platform/file_system.h"
 
 namespace {
 struct TFileCloser {
@@ -57,7 +58,7 @@ bool WriteSurfacePng(const TDirectDrawSurface& surface, const std::string& path,
   std::vector<png_bytep> rows(static_cast<size_t>(height));
   for (int32_t y = 0; y < height; ++y) rows[y] = rgb.data() + static_cast<size_t>(y) * width * 3;
 
-  std::unique_ptr<FILE, TFileCloser> file(std::fopen(path.c_str(), "wb"));
+  std::unique_ptr<FILE, TFileCloser> file(OpenFileUtf8(path, "wb"));
   if (!file) {
     error = "cannot open for writing";
     return false;

@@ -11,6 +11,7 @@
 #include "media/display.h"
 #include "media/mixer.h"
 #include "media/music_library.h"
+#include "platform/process_setup.h"
 #include "platform/sdl2/sdl_audio.h"
 #include "platform/sdl2/sdl_clock.h"
 #include "platform/sdl2/sdl_controllers.h"
@@ -19,8 +20,8 @@
 #include "platform/sdl2/sdl_window.h"
 #include "platform/sdl2/system_language.h"
 #include "shell/main_form.h"
-#include "text/catalogue.h"
 #include "store/registry.h"
+#include "text/catalogue.h"
 
 namespace {
 // The application's top-level handler: an error that abandoned a handler is reported and the
@@ -102,6 +103,7 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetUpGameProcess();
   std::optional<TScaling> scaling;
   const char* language = nullptr;
   for (int i = 1; i < argc; ++i) {

@@ -2,10 +2,10 @@
 #include "platform/sdl2/sdl_display_settings.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <system_error>
+
+#include "platform/file_system.h"
 
 namespace {
 constexpr int32_t kMaxMonitor = 63;
@@ -21,13 +21,6 @@ std::optional<int32_t> Number(std::string_view text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-// Only absolute bases count: a relative one would depend on where the game was started.
-std::filesystem::path AbsoluteBase(const char* variable) {
-  const char* value = std::getenv(variable);
-  if (value == nullptr || value[0] != '/') return {};
   return value;
 }
 }  // namespace
@@ -79,13 +72,9 @@ std::optional<TScaling> ParseScaling(std::string_view text) {
 }
 
 std::filesystem::path DisplaySettingsPath() {
-  std::filesystem::path base = AbsoluteBase("XDG_CONFIG_HOME");
-  if (base.empty()) {
-    const std::filesystem::path home = AbsoluteBase("HOME");
-    if (home.empty()) return {};
-    base = home / ".config";
-  }
-  return base / "brunival" / "display.conf";
+  const std::string folder = UserConfigFolder();
+  if (folder.empty()) return {};
+  return PathFromUtf8(folder) / "display.conf";
 }
 
 TDisplaySettings LoadDisplaySettings(const std::filesystem::path& file) {
@@ -105,19 +94,6 @@ bool SaveDisplaySettings(const std::filesystem::path& file, const TDisplaySettin
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
   if (error) return false;
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  {
-    std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-    stream << FormatDisplaySettings(settings);
-    stream.flush();
-    if (!stream) {
-      std::filesystem::remove(temporary, error);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, file, error);
-  if (!error) return true;
-  std::filesystem::remove(temporary, error);
-  return false;
+  const std::string path = Utf8FromPath(file);
+  return ReplaceFileDurably(path, path + ".tmp", FormatDisplaySettings(settings));
 }

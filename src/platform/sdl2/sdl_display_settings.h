@@ -23,7 +23,8 @@ std::string FormatDisplaySettings(const TDisplaySettings& settings);
 // "sharp" or "integer"; nothing for any other text.
 std::optional<TScaling> ParseScaling(std::string_view text);
 
-// $XDG_CONFIG_HOME/brunival/display.conf, else ~/.config/brunival/display.conf; empty when
+// display.conf in the user's config folder ($XDG_CONFIG_HOME/brunival, else
+// ~/.config/brunival; %APPDATA%\Brunival on Windows); empty when
 // neither base is known (the choice is then not kept).
 std::filesystem::path DisplaySettingsPath();
 
