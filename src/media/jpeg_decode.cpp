@@ -1,6 +1,7 @@
 // JPEG decompression through the JPEG library's memory source, with errors raised, never exit().
 #include "media/jpeg_decode.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -25,10 +26,20 @@ void LimitScans(j_common_ptr cinfo) {
   }
 }
 
+// The library's SIMD float inverse DCT rounds a little differently from its portable C one, the
+// only one the WebAssembly and Windows builds have: with the C one everywhere, every target draws
+// the same pixels. The library reads this switch once, at its first use.
+void UsePortableInverseDct() {
+#ifndef _WIN32
+  [[maybe_unused]] static const int set = setenv("JSIMD_FORCENONE", "1", 1);
+#endif
+}
+
 // Only C objects and objects constructed by the caller live between setjmp and longjmp, so the
 // jump skips no destructor; picture and the row buffers are merely resized here.
 bool Decompress(std::span<const uint8_t> file, TPicture& picture, std::vector<uint8_t>& row,
                 std::vector<uint32_t>& pixelRow, TJpegErrorManager& errors) {
+  UsePortableInverseDct();
   jpeg_decompress_struct cinfo;
   jpeg_progress_mgr progress{};
   progress.progress_monitor = LimitScans;
