@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind
+  emscripten chromium chromium-driver python3-selenium
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,12 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# The browser build: the Node.js runner must give the Linux runner's states and files byte for
+# byte; the page is played in headless Chromium in real time with real key events.
+./scripts/web.sh --build-only
+tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
+/usr/bin/python3 tests/web/browser_test.py build-web/site
+
 # Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).
 ./scripts/fuzz-smoke.sh 20
 

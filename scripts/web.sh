@@ -16,6 +16,8 @@ esac
 ./scripts/install-deps.sh
 jobs=${BRUNIVAL_JOBS:-$(nproc)}
 export NODE_PATH=/usr/share/nodejs # Emscripten's tools need Debian's acorn
+# Emscripten 3.1.6 output under a Node.js with fetch (18 and later) tries to fetch local paths.
+export NODE_OPTIONS=--no-experimental-fetch
 
 # The data set and the icon are made by the native tools.
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

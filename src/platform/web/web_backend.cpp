@@ -9,7 +9,7 @@ uint32_t TWebClock::Milliseconds() {
 }
 
 EM_JS(void, brunival_page_present, (const uint8_t* rgba, int32_t width, int32_t height),
-      { Module.brunivalPresent(rgba, width, height); });
+      { Module.brunivalPresent(HEAPU8.subarray(rgba, rgba + width * height * 4), width, height); });
 
 bool TWebDisplay::Open(int32_t width, int32_t height, bool) {
   rgba_.assign(static_cast<size_t>(width) * height * 4, 0xFF);

@@ -75,7 +75,10 @@
       document.documentElement.requestFullscreen().catch(() => {});
     }
   }
-  fullscreenButton.addEventListener('click', toggleFullscreen);
+  fullscreenButton.addEventListener('click', () => {
+    fullscreenButton.blur();  // else Space and Enter would press it again
+    toggleFullscreen();
+  });
 
   // --- Keys: Windows virtual-key codes; letters by their label, else by their position. ---
   const keyCodes = {
