@@ -107,8 +107,10 @@ class PageTest(unittest.TestCase):
         playing = self.choose_mode('trenink a')
         self.assertEqual(sum(cell['Kind'] != 0 for column in playing['Game']['Board']
                              for cell in column), 0)
+        time.sleep(2)  # the briefing slides away and the first atom falls into the hand
         self.press(Keys.SPACE)
         self.press(Keys.RIGHT, 2)
+        time.sleep(1)  # the next atom falls into the hand
         self.press(Keys.SPACE)
         placed = self.wait_for(lambda s: sum(cell['Kind'] != 0 for column in s['Game']['Board']
                                              for cell in column) >= 2, what='two atoms placed')
