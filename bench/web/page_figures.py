@@ -53,9 +53,13 @@ def renderer_pids():
     return pids
 
 
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
 def page_figures():
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=SITE)
-    handler.log_message = lambda *args: None
+    handler = functools.partial(QuietHandler, directory=SITE)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = 'http://127.0.0.1:%d/?seed=1' % server.server_address[1]
@@ -99,7 +103,8 @@ def idle_cpu(driver):
 
 def runner_seconds(command, frames, directory):
     script = ('frames 390 20\nframe 20 enter\nframe 20\nframe 20 down\nframe 20\nframe 20 down\n'
-              'frame 20\nframe 20 enter\nframe 20\nframes 60 20\nframe 20 space\nframe 20\n'
+              'frame 20\nframe 20 down\nframe 20\nframe 20 enter\nframe 20\nframes 60 20\n'
+              'frame 20 space\nframe 20\n'
               'frames 80 20\nframes %d 16\n' % frames).encode()
     start = time.monotonic()
     subprocess.run(command + ['--seed', '1'], input=script, cwd=directory, check=True,
@@ -108,7 +113,7 @@ def runner_seconds(command, frames, directory):
 
 
 def play_frame():
-    """"destrukce" starts on a seeded full board: the cost of 3000 more frames, per frame."""
+    """"trenink a" never ends by itself: the cost of 3000 more play frames, per frame."""
     with tempfile.TemporaryDirectory() as directory:
         for name in os.listdir('build/data'):
             source = os.path.join('build/data', name)
