@@ -19,6 +19,11 @@ wine_prefix=$(mktemp -d)
 WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   tests/ports/compare_runners.sh -- wine build-win64/brunival-headless.exe
 rm -rf "$wine_prefix"
+# The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
+# byte for byte; the page is played in headless Chromium in real time with real key events.
+./scripts/web.sh --build-only
+tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
+/usr/bin/python3 tests/web/browser_test.py build-web/site
 
 # Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).
 ./scripts/fuzz-smoke.sh 20

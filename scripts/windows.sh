@@ -26,10 +26,11 @@ cmake --build build-win64 -j "$jobs" --target brunival brunival-headless
 
 stage=build-win64/zip/Brunival
 rm -rf build-win64/zip build-win64/Brunival-win64.zip
-mkdir -p "$stage/mod" "$stage/licenses"
+mkdir -p "$stage/mod" "$stage/lang" "$stage/licenses"
 x86_64-w64-mingw32-strip -o "$stage/brunival.exe" build-win64/brunival.exe
 cp build/data/grafika.dat build/data/zvuky.dat build/data/nexoda.cfg "$stage/"
 cp build/data/mod/*.mod build/data/mod/*.xm "$stage/mod/"
+cp build/data/lang/*.txt "$stage/lang/"
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 cp -r "$prefix/share/licenses/." "$stage/licenses/"
 # Linked in as well: the MinGW-w64 runtime and threads, GCC's runtime; painted into the data: DejaVu.

@@ -40,8 +40,9 @@ int ResolvePropertyPath(const TObjectSchema& object, std::string_view path) {
     const size_t dot = path.find('.');
     const std::string_view part = path.substr(0, dot);
     const auto& properties = current->Properties;
-    auto found = std::ranges::find_if(
-        properties, [&](const TPropertySchema& p) { return SameIgnoringAsciiCase(p.Name, part); });
+    auto found = std::find_if(properties.begin(), properties.end(), [&](const TPropertySchema& p) {
+      return SameIgnoringAsciiCase(p.Name, part);
+    });
     if (found == properties.end()) throw EReadError(PropertyDoesNotExist(std::string(part)));
     if (dot == std::string_view::npos) return found->Id;
     if (found->Object == nullptr) throw EReadError(kInvalidPropertyPath);

@@ -223,7 +223,10 @@ TPicture ReadDib(TByteReader& in) {
     case dcRgb:
     case dcBitFields: {
       const uint64_t rowSize = ((uint64_t{header.BitCount} * width + 31) / 32) * 4;
-      if (height > 0 && rowSize > in.Remaining() / height) throw EReadError(kStreamReadError);
+      if (height > 0 &&
+          rowSize > static_cast<uint64_t>(in.Remaining()) / static_cast<uint64_t>(height)) {
+        throw EReadError(kStreamReadError);
+      }
       auto rows = in.Take(rowSize * height);
       if (width == 0 || height == 0) return {};
       if (width * height > kMaxPicturePixels) throw EInvalidGraphic(kDibInvalid);

@@ -28,6 +28,15 @@ bool RandomSeeded() {
 
 int32_t Random(int32_t range) {
   if (range <= 0) return 0;
-  std::uniform_int_distribution<int32_t> draw(0, range - 1);
-  return draw(Generator());
+  // Multiply-and-reject on 32-bit draws, spelled out: <random>'s distributions differ between
+  // standard libraries, and a seed must give the same game in every build (the browser's too).
+  const uint32_t bound = static_cast<uint32_t>(range);
+  uint64_t product = uint64_t{static_cast<uint32_t>(Generator()())} * bound;
+  if (static_cast<uint32_t>(product) < bound) {
+    const uint32_t threshold = (0u - bound) % bound;
+    while (static_cast<uint32_t>(product) < threshold) {
+      product = uint64_t{static_cast<uint32_t>(Generator()())} * bound;
+    }
+  }
+  return static_cast<int32_t>(product >> 32);
 }

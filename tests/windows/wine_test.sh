@@ -39,14 +39,15 @@ mkdir -p "$game_dir"
 unzip -q "$zip" -d "$game_dir" || fail "the zip could not be unpacked"
 game_dir="$game_dir/Brunival"
 
-# The runner's menu: what the window must show once the intro is over.
+# The runner's menu: what the window must show once the intro is over (in English: the game
+# then also proves it finds the catalogues it ships).
 cp "$runner" "$game_dir/"
 (cd "$game_dir" && printf 'frames 390 20\nscreenshot menu.png\n' |
-  wine brunival-headless.exe --seed 1 >/dev/null 2>"$work/runner.log") ||
+  wine brunival-headless.exe --seed 1 --lang en >/dev/null 2>"$work/runner.log") ||
   fail "the Windows runner failed: $(cat "$work/runner.log")"
 
 start_game() {
-  (cd "$game_dir" && exec wine brunival.exe) >"$work/game.log" 2>&1 &
+  (cd "$game_dir" && exec wine brunival.exe --lang en) >"$work/game.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
 }

@@ -1,0 +1,40 @@
+// The browser back end: the page's clock, its one canvas and the keys its listeners report.
+// The page's script (page/page.js) owns the DOM; these classes only hand it data.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/backend.h"
+
+class TWebClock : public IClock {
+ public:
+  uint32_t Milliseconds() override;
+};
+
+class TWebDisplay : public IDisplayBackend {
+ public:
+  bool Open(int32_t width, int32_t height, bool fullScreen) override;
+  void Close() override {}
+  bool CanPresent() override { return true; }
+  // Hands the picture to the page as RGBA bytes; the page scales it onto the canvas.
+  void Present(const TDirectDrawSurface& surface) override;
+
+ private:
+  std::vector<uint8_t> rgba_;
+};
+
+// Keys arrive as virtual-key codes from the page's keydown and keyup listeners.
+class TWebKeyboard : public IKeyboardBackend {
+ public:
+  bool IsForeground() override { return foreground_; }
+  void ReadKeys(std::array<uint8_t, 256>& keyStates) override;
+
+  void SetKey(int32_t virtualKey, bool down);
+  // Leaving the page releases every key: its keyup would never reach us.
+  void SetForeground(bool foreground);
+
+ private:
+  std::array<bool, 256> down_{};
+  bool foreground_ = true;
+};

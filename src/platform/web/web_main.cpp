@@ -1,0 +1,149 @@
+// brunival.js/.wasm: the game in a web page. The browser's animation frame drives the frame
+// timer; the page's script calls the exported functions below for keys, focus, sound and state.
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "media/display.h"
+#include "media/mixer.h"
+#include "media/music_library.h"
+#include "platform/headless/state_json.h"
+#include "platform/web/web_backend.h"
+#include "shell/main_form.h"
+#include "store/random.h"
+#include "store/registry.h"
+
+namespace {
+// The page mounts its persistent folder here (IndexedDB behind it) before the program starts.
+constexpr const char* kStorePath = "/persist/hall-of-fame.store";
+// How many frames pass between looks at the store file for a change to persist.
+constexpr int kStoreCheckFrames = 30;
+
+struct TWebGame {
+  TMixer Mixer{44100};
+  TWebClock Clock;
+  TWebDisplay Display;
+  TWebKeyboard Keyboard;
+  TMainForm Form{TPlatform{Clock, Display, Keyboard, &Mixer}};
+  bool AudioRunning = false;
+  uint32_t LastAdvance = 0;
+  int FramesToStoreCheck = kStoreCheckFrames;
+  struct timespec StoreTime {};
+  std::vector<float> AudioBlock;
+  std::string State;
+};
+
+TWebGame* Game = nullptr;
+
+void ReportError(const std::exception& error) {
+  static std::set<std::string> told;
+  if (told.insert(error.what()).second) std::fprintf(stderr, "brunival: %s\n", error.what());
+}
+
+EM_JS(int, brunival_page_storage_available, (),
+      { return Module.brunivalStorageAvailable ? 1 : 0; });
+EM_JS(void, brunival_page_persist, (), { Module.brunivalPersist(); });
+EM_JS(void, brunival_page_closed, (), { Module.brunivalClosed(); });
+
+// The store is written by rename, so a new modification time means a finished write.
+void PersistStoreWhenChanged(TWebGame& game) {
+  if (--game.FramesToStoreCheck > 0) return;
+  game.FramesToStoreCheck = kStoreCheckFrames;
+  struct stat info {};
+  if (stat(kStorePath, &info) != 0) return;
+  if (info.st_mtim.tv_sec == game.StoreTime.tv_sec &&
+      info.st_mtim.tv_nsec == game.StoreTime.tv_nsec) {
+    return;
+  }
+  const bool first = game.StoreTime.tv_sec == 0 && game.StoreTime.tv_nsec == 0;
+  game.StoreTime = info.st_mtim;
+  if (!first) brunival_page_persist();
+}
+
+void Frame() {
+  TWebGame& game = *Game;
+  try {
+    game.Form.DXTimer.Tick();
+  } catch (const std::exception& error) {
+    ReportError(error);
+  }
+  if (!game.AudioRunning) {
+    // Until the first key lets the page play sound, the music's time still passes.
+    const uint32_t now = game.Clock.Milliseconds();
+    game.Mixer.Advance(static_cast<int32_t>(now - game.LastAdvance));
+    game.LastAdvance = now;
+  }
+  PersistStoreWhenChanged(game);
+  if (game.Form.Closed()) {
+    emscripten_cancel_main_loop();
+    brunival_page_closed();
+  }
+}
+
+bool ParseSeed(const char* text, uint32_t& seed) {
+  const char* end = text + std::strlen(text);
+  const auto [last, error] = std::from_chars(text, end, seed);
+  return error == std::errc() && last == end && end != text;
+}
+}  // namespace
+
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void brunival_key(int32_t virtualKey, int32_t down) {
+  if (Game != nullptr) Game->Keyboard.SetKey(virtualKey, down != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void brunival_foreground(int32_t foreground) {
+  if (Game == nullptr) return;
+  Game->Keyboard.SetForeground(foreground != 0);
+  Game->Form.DXTimer.SetApplicationActive(foreground != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE int32_t brunival_sample_rate() {
+  return Game != nullptr ? Game->Mixer.SampleRate() : 44100;
+}
+
+// The page's audio callback: `frames` interleaved stereo float frames, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const float* brunival_audio_render(int32_t frames) {
+  if (Game == nullptr || frames <= 0) return nullptr;
+  Game->AudioRunning = true;
+  Game->AudioBlock.resize(static_cast<size_t>(frames) * 2);
+  Game->Mixer.Render(Game->AudioBlock.data(), frames);
+  return Game->AudioBlock.data();
+}
+
+// The game's state as one line of JSON, as the headless runner's `state` prints it.
+EMSCRIPTEN_KEEPALIVE const char* brunival_state() {
+  if (Game == nullptr) return "null";
+  Game->State = GameStateJson(Game->Form).dump();
+  return Game->State.c_str();
+}
+}
+
+int main(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    uint32_t seed = 0;
+    if (std::strcmp(argv[i], "--seed") == 0 && ParseSeed(argv[i + 1], seed)) RandSeed(seed);
+  }
+  if (brunival_page_storage_available()) {
+    UseHighScoreStoreFile(kStorePath);
+  } else {
+    UseMemoryHighScoreStore();
+  }
+  Game = new TWebGame;  // lives as long as the page
+  SetMusicOutput(&Game->Mixer);
+  Game->LastAdvance = Game->Clock.Milliseconds();
+  try {
+    Game->Form.FormCreate();
+  } catch (const std::exception& error) {
+    ReportError(error);
+  }
+  emscripten_set_main_loop(Frame, 0, false);
+  return 0;
+}
