@@ -8,4 +8,5 @@ if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/deps-prefix.cmake)
-list(APPEND CMAKE_FIND_ROOT_PATH ${BRUNIVAL_DEPS_PREFIX})
+# Ahead of Emscripten's sysroot, whose SDL2 package only points at the downloading "port".
+list(PREPEND CMAKE_FIND_ROOT_PATH ${BRUNIVAL_DEPS_PREFIX})
