@@ -60,9 +60,12 @@ cmake_install() {
   cmake --install brunival-build
 }
 autotools_install() {
-  # No debug information: it would only make the libraries slower to build.
+  # No debug information: it would only make the libraries slower to build. WebAssembly code
+  # leaves exceptions out unless asked, and a library that throws and catches would abort.
+  local cxxflags=-O2
+  if [ "$toolchain" = emscripten ]; then cxxflags="-O2 -fexceptions"; fi
   run ./configure --host="$autotools_host" --prefix="$prefix" --disable-shared --enable-static \
-    CFLAGS=-O2 CXXFLAGS=-O2 "$@"
+    CFLAGS=-O2 CXXFLAGS="$cxxflags" "$@"
   make -j "$jobs"
   make install
 }
@@ -146,6 +149,7 @@ build_package() { # $1: Debian source package, $2: the library it must install
 build_package zlib libz.a
 build_package libpng1.6 libpng16.a
 build_package libjpeg-turbo libjpeg.a
-build_package libsdl2 libSDL2.a
+# The page draws and plays through the browser's own interfaces: only the Windows game needs SDL2.
+if [ "$toolchain" = mingw ]; then build_package libsdl2 libSDL2.a; fi
 build_package libopenmpt libopenmpt.a
 echo "$prefix"

@@ -19,6 +19,7 @@
 #include "shell/main_form.h"
 #include "store/random.h"
 #include "store/registry.h"
+#include "text/catalogue.h"
 
 namespace {
 // The page mounts its persistent folder here (IndexedDB behind it) before the program starts.
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
     uint32_t seed = 0;
     if (std::strcmp(argv[i], "--seed") == 0 && ParseSeed(argv[i + 1], seed)) RandSeed(seed);
+    if (std::strcmp(argv[i], "--lang") == 0 && IsLanguageCode(argv[i + 1])) SetLanguage(argv[i + 1]);
   }
   if (brunival_page_storage_available()) {
     UseHighScoreStoreFile(kStorePath);

@@ -251,6 +251,11 @@
   const query = new URLSearchParams(window.location.search);
   const programArguments = [];
   if (/^[0-9]+$/.test(query.get('seed') || '')) programArguments.push('--seed', query.get('seed'));
+  // ?lang= names a catalogue; otherwise the browser's language: Czech or Slovak read Czech.
+  const asked = (query.get('lang') || '').toLowerCase();
+  const browser = (navigator.language || '').slice(0, 2).toLowerCase();
+  const language = /^[a-z]{2,3}$/.test(asked) ? asked : (browser === 'cs' || browser === 'sk' ? 'cs' : 'en');
+  programArguments.push('--lang', language);
 
   window.Module = {
     arguments: programArguments,
