@@ -67,6 +67,19 @@ wait_for_exit() {
   local status=$?
   [ "$status" -eq 0 ] || fail "the game exited with status $status"
 }
+# The game's window once it is 640x480, waited for up to $1 half-seconds; nothing if it never is.
+window_640x480() {
+  local window
+  for _ in $(seq "$1"); do
+    window=$(game_window)
+    if [ -n "$window" ] && [ "$(window_size "$window")" = 640x480 ]; then
+      echo "$window"
+      return
+    fi
+    sleep 0.5
+  done
+}
+
 # The main menu shows Esc's quit question; Enter answers it.
 quit_from_menu() {
   press Escape 1
@@ -89,13 +102,8 @@ sleep 9 # the intro runs its eight seconds into the menu
 xdotool keydown alt+Return
 sleep 1.5
 xdotool keyup alt+Return
-window=""
-for _ in $(seq 20); do
-  window=$(game_window)
-  [ -n "$window" ] && [ "$(window_size "$window")" = 640x480 ] && break
-  sleep 0.5
-done
-[ -n "$window" ] && [ "$(window_size "$window")" = 640x480 ] ||
+window=$(window_640x480 20)
+[ -n "$window" ] ||
   fail "Alt+Enter gave no 640x480 window: '$(window_size "$window" 2>/dev/null)'"
 grep -qx "fullscreen=0" "$appdata/display.conf" 2>/dev/null ||
   fail "the window choice was not written to $appdata/display.conf"
@@ -137,12 +145,7 @@ quit_from_menu
 
 # The next start comes back in the window it was left in.
 start_game
-window=""
-for _ in $(seq 120); do
-  window=$(game_window)
-  [ -n "$window" ] && [ "$(window_size "$window")" = 640x480 ] && break
-  sleep 0.5
-done
+window=$(window_640x480 120)
 [ -n "$window" ] || fail "the remembered window did not come back"
 sleep 10 # the intro runs into the menu
 quit_from_menu
