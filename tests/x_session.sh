@@ -48,6 +48,20 @@ start_x_session() {
   return 1
 }
 
+# Waits up to 60 s (a busy machine) for anything but black on the screen, shot into $1; false
+# when nothing came or the game ended first (the caller's `alive`).
+wait_for_picture() {
+  for _ in $(seq 120); do
+    alive || return 1
+    if import -window root "$1" 2>/dev/null &&
+      [ "$(convert "$1" -format "%[fx:int(255*maxima)]" info:)" -gt 0 ]; then
+      return 0
+    fi
+    sleep 0.5
+  done
+  return 1
+}
+
 # Holds a key (or xdotool chord such as "alt+Return") for about 100 ms: the game samples the
 # keyboard once per frame, so a shorter tap can fall between two samples.
 hold_key() {

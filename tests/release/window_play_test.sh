@@ -47,13 +47,7 @@ settings() { cat "$work/config-home/brunival/display.conf" 2>/dev/null; }
 picture_box() { convert "$work/shot.png" -fuzz 2% -trim -format "%w %h %X %Y" info: | tr -d +; }
 
 # The intro shows within 60 s even on a busy machine.
-shown=""
-for _ in $(seq 120); do
-  alive || break
-  if shoot && [ "$(brightest 1024x768+0+0)" -gt 0 ]; then shown=yes; break; fi
-  sleep 0.5
-done
-[ -n "$shown" ] || fail "nothing appeared on the screen"
+wait_for_picture "$work/shot.png" || fail "nothing appeared on the screen"
 
 # Full screen: the picture 1:1 in the middle, (1024-640)/2 = 192 and (768-480)/2 = 144 of black
 # around it. The intro may leave its edges dark, so the box is checked on the menu below.

@@ -53,7 +53,6 @@ start_game() {
 }
 alive() { kill -0 "$game_pid" 2>/dev/null; }
 shoot() { import -window "${1:-root}" "$work/shot.png" 2>/dev/null; }
-brightest() { convert "$work/shot.png" -format "%[fx:int(255*maxima)]" info:; }
 press() {
   hold_key "$1"
   sleep "${2:-0.5}"
@@ -88,13 +87,7 @@ quit_from_menu() {
 }
 
 start_game
-shown=""
-for _ in $(seq 120); do
-  alive || break
-  if shoot && [ "$(brightest)" -gt 0 ]; then shown=yes; break; fi
-  sleep 0.5
-done
-[ -n "$shown" ] || fail "nothing appeared on the screen"
+wait_for_picture "$work/shot.png" || fail "nothing appeared on the screen"
 sleep 9 # the intro runs its eight seconds into the menu
 
 # Held until the window has settled: a key-up that arrives while Wine rebuilds the window is
