@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/store_written.h"
 
 namespace {
 // A real store holds a few kilobytes; anything far larger is not one of ours.
@@ -48,5 +49,7 @@ bool WriteStoreFile(const std::string& path, const TStoreKeys& keys) {
   std::error_code error;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
   if (error) return false;
-  return ReplaceFileDurably(path, path + ".new", FormatStore(keys));
+  const bool written = ReplaceFileDurably(path, path + ".new", FormatStore(keys));
+  ReportStoreWritten(path, written);
+  return written;
 }
