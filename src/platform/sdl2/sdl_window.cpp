@@ -8,6 +8,32 @@
 #include "media/surface.h"
 #include "platform/sdl2/sdl_letterbox.h"
 
+namespace {
+// A monitor's name as one line of the settings file.
+std::string MonitorName(int monitor) {
+  const char* name = SDL_GetDisplayName(monitor);
+  std::string line;
+  for (const char* c = name; c != nullptr && *c != '\0'; ++c) {
+    if (static_cast<unsigned char>(*c) >= ' ') line += *c;
+  }
+  const auto end = line.find_last_not_of(' ');
+  line.erase(end == std::string::npos ? 0 : end + 1);
+  return line.substr(std::min(line.size(), line.find_first_not_of(' ')));
+}
+
+// The monitor by its name, which survives docking; two of the same make and model are told
+// apart by their number. By number alone when no monitor has the name.
+int RememberedMonitor(const TDisplaySettings& settings) {
+  int named = -1;
+  for (int monitor = 0; monitor < SDL_GetNumVideoDisplays(); ++monitor) {
+    if (settings.MonitorName.empty() || MonitorName(monitor) != settings.MonitorName) continue;
+    if (monitor == settings.Monitor) return monitor;
+    if (named < 0) named = monitor;
+  }
+  return named >= 0 ? named : settings.Monitor;
+}
+}  // namespace
+
 TSdlWindow::TSdlWindow() {
   window_ = SDL_CreateWindow("Brunival", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
                              SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
@@ -51,15 +77,29 @@ void TSdlWindow::DestroyRenderer() {
   shownValid_ = false;
 }
 
+int32_t TSdlWindow::WindowFactorOn(int display) const {
+  SDL_Rect room{0, 0, width_, height_};
+  if (SDL_GetDisplayUsableBounds(display, &room) != 0) return 1;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  // The frame is known only once the window has one: a usual title bar's allowance until then.
+  if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 || top == 0) {
+    top = 40;
+    left = right = bottom = 8;
+  }
+  return WholeWindowFactor(width_, height_, room.w - left - right, room.h - top - bottom);
+}
+
 void TSdlWindow::EnterFullScreen(bool fullScreen) {
   if (fullScreen) {
     // A desktop-sized window instead of a mode change: the picture is scaled, never the monitor.
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) fullScreen = false;
   } else {
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, width_, height_);
     // Centred on the monitor it is on, not always the first one.
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    const int32_t factor = WindowFactorOn(display);
+    SDL_SetWindowSize(window_, width_ * factor, height_ * factor);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
                           SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   }
@@ -194,15 +234,17 @@ void TSdlWindow::ToggleFullScreen() {
 void TSdlWindow::UseDisplaySettings(const TDisplaySettings& settings) {
   preferWindow_ = !settings.FullScreen;
   scaling_ = settings.Scaling;
+  const int monitor = RememberedMonitor(settings);
   // A monitor that has gone since the last run: the window stays where it was created.
-  if (settings.Monitor < SDL_GetNumVideoDisplays()) {
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor));
+  if (monitor < SDL_GetNumVideoDisplays()) {
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(monitor),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(monitor));
   }
 }
 
 TDisplaySettings TSdlWindow::CurrentDisplaySettings() const {
-  return TDisplaySettings{fullScreen_, std::max(0, SDL_GetWindowDisplayIndex(window_)), scaling_};
+  const int monitor = std::max(0, SDL_GetWindowDisplayIndex(window_));
+  return TDisplaySettings{fullScreen_, monitor, scaling_, MonitorName(monitor)};
 }
 
 void TSdlWindow::SavePlacement() {
