@@ -57,10 +57,9 @@ std::string WindowsVersion() {
   info.dwOSVersionInfoSize = sizeof info;
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   const auto getVersion =
-      ntdll == nullptr
-          ? nullptr
-          : reinterpret_cast<TRtlGetVersion>(
-                reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
+      ntdll == nullptr ? nullptr
+                       : reinterpret_cast<TRtlGetVersion>(
+                             reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
   if (getVersion == nullptr || getVersion(&info) != 0) return "Windows (version unknown)";
   return "Windows " + std::to_string(info.dwMajorVersion) + "." +
          std::to_string(info.dwMinorVersion) + "." + std::to_string(info.dwBuildNumber);
