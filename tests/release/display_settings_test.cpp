@@ -34,7 +34,7 @@ class DisplaySettingsFile : public ::testing::Test {
 };
 
 TEST(DisplaySettingsText, ReadsWhatItWrites) {
-  for (const TDisplaySettings settings :
+  for (const TDisplaySettings& settings :
        {TDisplaySettings{true, 0}, TDisplaySettings{false, 0}, TDisplaySettings{false, 2}}) {
     const std::string text = FormatDisplaySettings(settings);
     const auto read = ParseDisplaySettings(text);

@@ -15,7 +15,7 @@ struct TDisplaySettings {
   TScaling Scaling = TScaling::Sharp;  // a file written before the choice existed means sharp
   // The monitor's name, which survives docking and unplugging where its number does not; the
   // number serves when no monitor has the name (or a file written before names were kept).
-  std::string MonitorName;
+  std::string MonitorName = {};
 
   bool operator==(const TDisplaySettings&) const = default;
 };
