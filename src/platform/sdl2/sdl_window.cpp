@@ -77,16 +77,27 @@ void TSdlWindow::DestroyRenderer() {
   shownValid_ = false;
 }
 
-int32_t TSdlWindow::WindowFactorOn(int display) const {
+void TSdlWindow::PlaceWindowOn(int display) {
   SDL_Rect room{0, 0, width_, height_};
-  if (SDL_GetDisplayUsableBounds(display, &room) != 0) return 1;
+  if (SDL_GetDisplayUsableBounds(display, &room) != 0) {
+    SDL_SetWindowSize(window_, width_, height_);
+    return;
+  }
   int top = 0, left = 0, bottom = 0, right = 0;
   // The frame is known only once the window has one: a usual title bar's allowance until then.
   if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 || top == 0) {
     top = 40;
     left = right = bottom = 8;
   }
-  return WholeWindowFactor(width_, height_, room.w - left - right, room.h - top - bottom);
+  const int32_t roomWidth = room.w - left - right;
+  const int32_t roomHeight = room.h - top - bottom;
+  const int32_t factor = WholeWindowFactor(width_, height_, roomWidth, roomHeight);
+  SDL_SetWindowSize(window_, width_ * factor, height_ * factor);
+  // Centred by hand: SDL would centre the window at the size it had before. A hidden window is
+  // centred once shown.
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) == 0) return;
+  SDL_SetWindowPosition(window_, room.x + left + std::max(0, (roomWidth - width_ * factor) / 2),
+                        room.y + top + std::max(0, (roomHeight - height_ * factor) / 2));
 }
 
 void TSdlWindow::EnterFullScreen(bool fullScreen) {
@@ -96,12 +107,8 @@ void TSdlWindow::EnterFullScreen(bool fullScreen) {
   } else {
     SDL_SetWindowFullscreen(window_, 0);
     // Centred on the monitor it is on, not always the first one.
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
-    const int32_t factor = WindowFactorOn(display);
-    SDL_SetWindowSize(window_, width_ * factor, height_ * factor);
+    PlaceWindowOn(std::max(0, SDL_GetWindowDisplayIndex(window_)));
     SDL_SetWindowResizable(window_, SDL_TRUE);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
   }
   fullScreen_ = fullScreen;
 }
@@ -109,11 +116,14 @@ void TSdlWindow::EnterFullScreen(bool fullScreen) {
 bool TSdlWindow::Open(int32_t width, int32_t height, bool fullScreen) {
   width_ = width;
   height_ = height;
-  // When full screen cannot be had, a 640x480 window serves the game just as well.
+  // When full screen cannot be had, a window serves the game just as well.
   EnterFullScreen(fullScreen && !preferWindow_);
   // The game made the window borderless for full screen; a chosen window keeps its frame.
   if (preferWindow_ && !fullScreen_) SDL_SetWindowBordered(window_, SDL_TRUE);
   SDL_ShowWindow(window_);
+  // A window manager may place a newly shown window where it was created, whatever it was told
+  // while hidden: the window is centred with its first picture.
+  placePending_ = !fullScreen_;
   SDL_RaiseWindow(window_);
   lost_ = false;
   lastPresent_ = 0;
@@ -136,6 +146,10 @@ bool TSdlWindow::RestoreSurfaces() {
 }
 
 void TSdlWindow::Present(const TDirectDrawSurface& surface) {
+  if (placePending_) {
+    placePending_ = false;
+    PlaceWindowOn(std::max(0, SDL_GetWindowDisplayIndex(window_)));
+  }
   if (texture_ == nullptr || surface.Width() != width_ || surface.Height() != height_) return;
   int outputWidth = 0;
   int outputHeight = 0;

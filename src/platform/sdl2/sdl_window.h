@@ -50,8 +50,9 @@ class TSdlWindow : public IDisplayBackend {
   bool CreateRenderer();
   void DestroyRenderer();
   void EnterFullScreen(bool fullScreen);
-  // The whole multiple of the picture a window on the monitor gets.
-  int32_t WindowFactorOn(int display) const;
+  // The window at the largest whole multiple of the picture the monitor's work area holds,
+  // centred in it.
+  void PlaceWindowOn(int display);
   void PaceToRefreshRate();
   bool ShowsSameFrame(const TDirectDrawSurface& surface, int outputWidth, int outputHeight) const;
   void DrawScaled(int outputWidth, int outputHeight);
@@ -74,6 +75,7 @@ class TSdlWindow : public IDisplayBackend {
   bool lost_ = false;
   bool vsync_ = false;
   bool presented_ = false;
+  bool placePending_ = false;  // the window is placed once it has been shown
   uint64_t lastPresent_ = 0;
   int savedX_ = 0, savedY_ = 0, savedWidth_ = 640, savedHeight_ = 480;
 };
