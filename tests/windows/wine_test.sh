@@ -58,7 +58,7 @@ grep -q "Extract" "$game_dir/README.txt" && grep -q "SmartScreen" "$game_dir/REA
   fail "README.txt should say to extract the zip and explain SmartScreen"
 for text in "$game_dir/README.txt" "$game_dir"/licenses/*/*; do
   case $text in *.txt) ;; *) fail "not a .txt: $text" ;; esac
-  [ "$(grep -c $'\r$' "$text")" = "$(wc -l <"$text")" ] || fail "not CRLF throughout: $text"
+  grep -qv $'\r$' "$text" && fail "not CRLF throughout: $text"
 done
 
 # The Linux runner's English menu: what the window must show once the intro is over. The game
