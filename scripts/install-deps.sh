@@ -9,7 +9,7 @@ packages=(
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind pngquant
   dpkg-dev emscripten g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
-  chromium chromium-driver python3-selenium firefox-esr
+  chromium chromium-driver python3-selenium python3-pefile firefox-esr
 )
 # The browser tests' npm (a Node.js from elsewhere may bring its own).
 command -v npm >/dev/null || packages+=(npm)

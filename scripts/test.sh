@@ -10,9 +10,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-# The Windows zip, cross-built; under Wine the game in a real window, records through the runner.
-./scripts/windows.sh
-tests/windows/wine_test.sh build-win64/Brunival-win64.zip build-win64/brunival-headless.exe \
+# The Windows zip, cross-built; under Wine its resources and texts, the game in a real window,
+# records through the runner.
+zip=$(./scripts/windows.sh | tail -n 1)
+tests/windows/wine_test.sh "$zip" build-win64/brunival-headless.exe build/brunival-headless \
   build-win64/artefacts
 # The same runner scripts through the Linux and the Windows runner: the same states and bytes.
 wine_prefix=$(mktemp -d)
@@ -23,6 +24,9 @@ rm -rf "$wine_prefix"
 # byte for byte; the page is played in headless Chromium and Firefox ESR in real time with real
 # key, touch and game-pad input (puppeteer-core, which brings no browser of its own).
 ./scripts/web.sh --build-only
+version=$(build/brunival-headless --version)
+[ "$(node build-web/brunival-headless.js --version)" = "$version" ] ||
+  { echo "FAIL: the Node.js runner's --version differs from '$version'"; exit 1; }
 tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 node tests/web/browser_test.mjs build-web/site chrome firefox
