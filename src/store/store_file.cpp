@@ -25,13 +25,14 @@ bool SetAside(const std::string& path) {
 }
 }  // namespace
 
-TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys) {
+TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys, std::string& failure) {
   keys.clear();
   std::string bytes;
   switch (ReadSmallFile(path, kMaxStoreSize, bytes)) {
     case TReadFileResult::kMissing:
       return TStoreFileState::kMissing;
     case TReadFileResult::kFailed:
+      failure = LastFileError();
       return TStoreFileState::kUnreadable;
     case TReadFileResult::kTooLarge:
       break;
@@ -40,13 +41,20 @@ TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys) {
       break;
   }
   keys.clear();
-  return SetAside(path) ? TStoreFileState::kMissing : TStoreFileState::kUnreadable;
+  if (SetAside(path)) return TStoreFileState::kMissing;
+  failure = "damaged, and it cannot be set aside: " + LastFileError();
+  return TStoreFileState::kUnreadable;
 }
 
-bool WriteStoreFile(const std::string& path, const TStoreKeys& keys) {
+bool WriteStoreFile(const std::string& path, const TStoreKeys& keys, std::string& failure) {
   const std::filesystem::path target = PathFromUtf8(path);
   std::error_code error;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  if (error) return false;
-  return ReplaceFileDurably(path, path + ".new", FormatStore(keys));
+  if (error) {
+    failure = error.message();
+    return false;
+  }
+  if (ReplaceFileDurably(path, path + ".new", FormatStore(keys))) return true;
+  failure = LastFileError();
+  return false;
 }
