@@ -2,6 +2,7 @@
 #include "store/high_scores.h"
 
 #include <cstdio>
+#include <set>
 
 #include "store/registry.h"
 #include "store/scramble.h"
@@ -41,19 +42,17 @@ THighScoreTable DefaultScores() {
   return scores;
 }
 
-// Says once why the store failed; the same failure again stays quiet until the store works.
+// Says once why the store failed; the same failure stays quiet after that until the store works.
 class TFailureReport {
  public:
   void Fail(const std::string& what, const std::string& why) {
     const std::string message = "brunival: the hall of fame " + what + " (" + why + ")";
-    if (message == last_) return;
-    last_ = message;
-    std::fprintf(stderr, "%s\n", message.c_str());
+    if (told_.insert(message).second) std::fprintf(stderr, "%s\n", message.c_str());
   }
-  void Succeed() { last_.clear(); }
+  void Succeed() { told_.clear(); }
 
  private:
-  std::string last_;
+  std::set<std::string> told_;
 };
 TFailureReport Report;
 
