@@ -305,29 +305,6 @@ TEST_F(HighScores, StoreThatCannotBeUsedGivesDefaultsAndWritesNothing) {
   EXPECT_EQ(ReadBytes(store_), good);
 }
 
-// A read that fails for a moment shows the defaults, but they never reach the store: the next
-// record goes into the tables read when it is written. The failure is told once, with its reason.
-TEST_F(HighScores, PassingFailureKeepsTheStoredRecords) {
-  Store(Loaded(), "first", 0, "70000");
-  const std::string good = ReadBytes(store_);
-  testing::internal::CaptureStderr();
-  SetHighScoreStoreFailing(true);
-  EXPECT_EQ(Loaded(), Defaults());
-  EXPECT_EQ(Loaded(), Defaults());
-  SetHighScoreStoreFailing(false);
-  const std::string told = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(ReadBytes(store_), good);
-  EXPECT_EQ(told,
-            "brunival: the hall of fame could not be read; the default tables are shown "
-            "(access to the store is refused)\n");
-
-  Store({HallNames, HallScores}, "second", 0, "60000");  // the defaults the screen showed
-  const Tables now = Loaded();
-  EXPECT_EQ(now.Names[0], "first");
-  EXPECT_EQ(now.Names[1], "second");
-  EXPECT_EQ(now.Scores[2], "50000");
-}
-
 TEST_F(HighScores, MemoryStoreStartsAsAFirstRun) {
   UseMemoryHighScoreStore();
   Store(Loaded(), "mem", 0, "90000");
