@@ -10,18 +10,19 @@ namespace {
 constexpr size_t kMaxStoreSize = 1 << 20;
 constexpr int kMaxBrokenCopies = 1000;
 
-bool SetAside(const std::string& path) {
+// Empty when the file was set aside; otherwise why it could not be.
+std::string SetAside(const std::string& path) {
   for (int n = 1; n <= kMaxBrokenCopies; ++n) {
     switch (MoveFileAside(path, path + ".broken-" + std::to_string(n))) {
       case TMoveAsideResult::kMoved:
-        return true;
+        return {};
       case TMoveAsideResult::kFailed:
-        return false;
+        return LastFileError();
       case TMoveAsideResult::kTaken:
         break;
     }
   }
-  return false;
+  return "every name to set it aside under is taken";
 }
 }  // namespace
 
@@ -41,8 +42,9 @@ TStoreFileState ReadStoreFile(const std::string& path, TStoreKeys& keys, std::st
       break;
   }
   keys.clear();
-  if (SetAside(path)) return TStoreFileState::kMissing;
-  failure = "damaged, and it cannot be set aside: " + LastFileError();
+  const std::string refusal = SetAside(path);
+  if (refusal.empty()) return TStoreFileState::kMissing;
+  failure = "damaged, and it cannot be set aside: " + refusal;
   return TStoreFileState::kUnreadable;
 }
 
