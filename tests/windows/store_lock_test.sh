@@ -18,6 +18,8 @@ holder=
 cleanup() {
   exec 3>&-
   [ -n "$holder" ] && wait "$holder"
+  # Wine's server writes the prefix as it stops; whoever removes the prefix next must find it done.
+  wineserver -w 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
