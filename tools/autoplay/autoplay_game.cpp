@@ -44,6 +44,10 @@ bool StillPlaying() {
 }
 }  // namespace
 
+uint32_t ArcadeSeed(uint32_t run, int level) {
+  return run * 20 + static_cast<uint32_t>(level - 1);
+}
+
 struct TAutoplayTable::TMachine {
   TScriptClock Clock;
   THeadlessDisplay Display;
@@ -77,7 +81,7 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
   }
   SkipBriefing();
 
-  THandModel hand;
+  THandModel hand(setup.Profile, setup.Seed);
   TGameOutcome outcome;
   int32_t now = 0;
   for (size_t frame = 0; StillPlaying() && now < kLongestModeGameMs; ++frame) {
@@ -100,6 +104,7 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
   outcome.PlayedMs = now;
   outcome.AtomsPlaced = hand.Decisions();
   outcome.Exchanges = hand.Exchanges();
+  outcome.Slips = hand.Slips();
   const bool result = ScreenState == ssPlay && Game.Phase == phResult;
   if (setup.Mode == 1 && result) {
     outcome.Won = true;
