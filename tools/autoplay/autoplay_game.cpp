@@ -78,6 +78,8 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
     Game.LevelNumber = setup.Level;
     Game.Level = ArcadeLevels.at(setup.Level);
     if (setup.TimeLimitMs > 0) Game.Level.TimeLimit = setup.TimeLimitMs;
+    if (setup.MoleculeGoal > 0) Game.Level.MoleculeGoal = setup.MoleculeGoal;
+    if (setup.SupplyIntervalMs > 0) Game.Level.SupplyInterval = setup.SupplyIntervalMs;
   }
   SkipBriefing();
 

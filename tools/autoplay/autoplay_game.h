@@ -11,7 +11,10 @@ struct TGameSetup {
   uint8_t Mode = 1;   // 1 "arkada", 2 "bitva", 3 "destrukce"
   uint8_t Level = 1;  // arcade level 1..20
   uint32_t Seed = 1;
-  int32_t TimeLimitMs = 0;  // arcade: replaces the level's limit when not 0 (for tuning)
+  // Arcade, for tuning: when not 0 these replace the level's time limit, goal and supply interval.
+  int32_t TimeLimitMs = 0;
+  int32_t MoleculeGoal = 0;
+  int32_t SupplyIntervalMs = 0;
   TPlayerProfile Profile = AverageProfile();
 };
 

@@ -66,7 +66,7 @@ int Usage(const std::string& message) {
   std::cerr << "brunival-autoplay: " << message << "\n"
             << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
                "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
-               "          [--games-csv FILE] [--time-limit MS]\n"
+               "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
                "  play LEVEL SEED\n"
                "  band BAND-FILE\n"
                "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
@@ -131,7 +131,8 @@ std::string FromStartDirectory(const std::string& path) {
 int Measure(const std::vector<std::string>& args) {
   std::map<std::string, std::string> options = {
       {"--games", "200"}, {"--first-run", "1"}, {"--levels", "1-20,bitva,destrukce"},
-      {"--csv", ""},      {"--games-csv", ""},   {"--time-limit", "0"}};
+      {"--csv", ""},      {"--games-csv", ""},   {"--time-limit", "0"},
+      {"--goal", "0"},    {"--supply", "0"}};
   for (size_t i = 0; i < args.size(); i += 2) {
     if (!options.contains(args[i]) || i + 1 >= args.size()) {
       return Usage("bad measure option " + args[i]);
@@ -141,10 +142,13 @@ int Measure(const std::vector<std::string>& args) {
   uint32_t games = 0;
   uint32_t firstRun = 0;
   uint32_t timeLimit = 0;
-  if (!ParseNumber(options["--games"], games) || games == 0 ||
+  uint32_t goal = 0;
+  uint32_t supply = 0;
+  if (!ParseNumber(options["--goal"], goal) || !ParseNumber(options["--supply"], supply) ||
+      !ParseNumber(options["--games"], games) || games == 0 ||
       !ParseNumber(options["--first-run"], firstRun) ||
       !ParseNumber(options["--time-limit"], timeLimit)) {
-    return Usage("--games, --first-run and --time-limit take whole numbers");
+    return Usage("--games, --first-run, --time-limit, --goal and --supply take whole numbers");
   }
   const std::string list = options["--levels"];
   const std::string csvPath = options["--csv"];
@@ -167,6 +171,8 @@ int Measure(const std::vector<std::string>& args) {
   WriteFiguresCsvHeader(csv);
   for (TGameSetup level : levels) {
     level.TimeLimitMs = static_cast<int32_t>(timeLimit);
+    level.MoleculeGoal = static_cast<int32_t>(goal);
+    level.SupplyIntervalMs = static_cast<int32_t>(supply);
     level.Profile = Profile;
     WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstRun,
                                          gamesPath.empty() ? nullptr : &gamesFile));
