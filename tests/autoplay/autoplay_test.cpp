@@ -1,6 +1,7 @@
 // The automatic player against the real game and data set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <vector>
@@ -95,6 +96,24 @@ TEST_F(AutoplayTest, HandsThinkThenPressOneKeyPerCellAndSpaceWithTheirSlips) {
   EXPECT_EQ(col, move.Col);
   EXPECT_EQ(row, move.Row);
   EXPECT_EQ(careless.Slips(), 1);
+}
+
+TEST(PlayerRandom, ThinkingTimesAreSkewedToTheRightAroundTheirMean) {
+  TPlayerRandom random(7);
+  double sum = 0.0, lowest = 1e9;
+  int aboveMean = 0;
+  constexpr int kDraws = 20000;
+  for (int i = 0; i < kDraws; ++i) {
+    const double factor = random.SkewedFactor(0.4);
+    sum += factor;
+    lowest = std::min(lowest, factor);
+    aboveMean += factor > 1.0 ? 1 : 0;
+  }
+  EXPECT_NEAR(sum / kDraws, 1.0, 0.01);
+  EXPECT_GE(lowest, 0.6) << "never quicker than the fixed part";
+  // A long right tail: fewer than half the thoughts take longer than the mean.
+  EXPECT_LT(aboveMean, kDraws * 0.42);
+  EXPECT_EQ(TPlayerRandom(7).Uniform(), TPlayerRandom(7).Uniform());
 }
 
 // Puts an atom of `kind` in hand, resting, on an arcade board with the given minimum size.
