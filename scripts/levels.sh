@@ -5,6 +5,7 @@
 # runs of "arkada". Writes docs/levels/*.csv and *.png, the tables in docs/LEVELS.md and
 # tests/autoplay/level_bands.txt, the band CTest checks. Takes a while; not run in CI.
 #   scripts/levels.sh [GAMES]
+# With REPORT_ONLY=1 it measures nothing and rewrites the tables, charts and bands from the CSVs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 games=${1:-500}
@@ -31,8 +32,10 @@ modes() {
   nice -n 10 build/brunival-autoplay --data build/data --profile average measure \
     --games $((games / 5)) --first-run "$first_run" --levels bitva,destrukce --csv "$out/modes.csv.new"
 }
-measure quick & measure average & measure beginner & modes & wait
-for name in "${profiles[@]}" modes; do mv "$out/$name.csv.new" "$out/$name.csv"; done
+if [ "${REPORT_ONLY:-0}" != 1 ]; then
+  measure quick & measure average & measure beginner & modes & wait
+  for name in "${profiles[@]}" modes; do mv "$out/$name.csv.new" "$out/$name.csv"; done
+fi
 
 # Whole runs: run R ends at the first level it loses (21: all twenty won). Columns of runs.csv:
 # profile, level, runs ending there, runs reaching it, share reaching it, and its 95 % interval.
@@ -96,6 +99,7 @@ awk -F, -v n="$band_runs" -v first="$band_first" -v games="$games" '
             print "runs", first, n; next }
   $1 ~ /^[0-9]+$/ {
     p = $9; sd = sqrt(n * p * (1 - p) + n * n * p * (1 - p) / games)
+    if (sd < 1) sd = 1  # a rate measured at 0 or 100 % is not quite certain
     low = int(n * p - 3 * sd); high = int(n * p + 3 * sd + 0.999)
     if (low < 0) low = 0; if (high > n) high = n
     print $1, low, high }' "$out/average.csv" > tests/autoplay/level_bands.txt
