@@ -20,8 +20,9 @@ void WilsonInterval(int32_t wins, int32_t games, double& low, double& high) {
   const double p = wins / n;
   const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
   const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
-  low = std::max(0.0, centre - half);
-  high = std::min(1.0, centre + half);
+  // Exactly at the ends when every game was lost or won: rounding must not leave p outside.
+  low = wins == 0 ? 0.0 : std::max(0.0, centre - half);
+  high = wins == games ? 1.0 : std::min(1.0, centre + half);
 }
 }  // namespace
 
