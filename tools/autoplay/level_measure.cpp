@@ -51,8 +51,8 @@ TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32
       *perGame << level.Profile.Name << ',' << figures.Name << ',' << run << ',' << setup.Seed
                << ',' << (outcome.Won ? 1 : 0) << ',' << outcome.PlayedMs << ','
                << outcome.AtomsPlaced << ',' << std::fixed << std::setprecision(2) << perMinute
-               << ',' << outcome.Molecules << ',' << outcome.AtomsWasted << ','
-               << outcome.Exchanges << ',' << outcome.Slips << '\n';
+               << ',' << outcome.Molecules << ',' << outcome.AtomsWasted << ',' << outcome.Exchanges
+               << ',' << outcome.Slips << '\n';
     }
     atoms += outcome.AtomsPlaced;
     molecules += outcome.Molecules;

@@ -63,16 +63,17 @@
 
 namespace {
 int Usage(const std::string& message) {
-  std::cerr << "brunival-autoplay: " << message << "\n"
-            << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
-               "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
-               "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
-               "  play LEVEL SEED\n"
-               "  band BAND-FILE\n"
-               "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
-               "destrukce; LIST is such names and ranges like 1-20, separated by commas. Run R\n"
-               "plays arcade level L with the seed 20 R + L - 1. A BAND-FILE has the lines\n"
-               "\"runs FIRST COUNT\" and \"LEVEL LOWEST HIGHEST\": the games each level must win.\n";
+  std::cerr
+      << "brunival-autoplay: " << message << "\n"
+      << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
+         "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
+         "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
+         "  play LEVEL SEED\n"
+         "  band BAND-FILE\n"
+         "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
+         "destrukce; LIST is such names and ranges like 1-20, separated by commas. Run R\n"
+         "plays arcade level L with the seed 20 R + L - 1. A BAND-FILE has the lines\n"
+         "\"runs FIRST COUNT\" and \"LEVEL LOWEST HIGHEST\": the games each level must win.\n";
   return 2;
 }
 
@@ -131,7 +132,7 @@ std::string FromStartDirectory(const std::string& path) {
 int Measure(const std::vector<std::string>& args) {
   std::map<std::string, std::string> options = {
       {"--games", "200"}, {"--first-run", "1"}, {"--levels", "1-20,bitva,destrukce"},
-      {"--csv", ""},      {"--games-csv", ""},   {"--time-limit", "0"},
+      {"--csv", ""},      {"--games-csv", ""},  {"--time-limit", "0"},
       {"--goal", "0"},    {"--supply", "0"}};
   for (size_t i = 0; i < args.size(); i += 2) {
     if (!options.contains(args[i]) || i + 1 >= args.size()) {
@@ -254,8 +255,7 @@ int CheckBands(const std::vector<std::string>& args) {
     TGameSetup setup;
     setup.Level = static_cast<uint8_t>(level);
     setup.Profile = Profile;
-    const TLevelFigures figures =
-        MeasureLevel(table, setup, static_cast<int32_t>(runs), firstRun);
+    const TLevelFigures figures = MeasureLevel(table, setup, static_cast<int32_t>(runs), firstRun);
     const auto wins = static_cast<uint32_t>(figures.Wins);
     const bool inside = wins >= lowest && wins <= highest;
     outside += inside ? 0 : 1;

@@ -7,14 +7,14 @@
 
 struct TPlayerProfile {
   std::string Name;
-  int32_t ThinkBaseMs;      // looking at a fresh atom and deciding, on an empty board
-  int32_t ThinkPerAtomMs;   // more to weigh for every atom standing on the board
-  double ThinkTail;         // share of the thinking time that is a right-skewed random tail
-  int32_t KeyHoldMs;        // one key held down
-  int32_t KeyGapMs;         // from one key up to the next down
-  double ExchangeUse;       // chance a decision weighs exchanges at all
-  double WrongDirection;    // chance a decision has one arrow pressed the wrong way (then undone)
-  double SlipExchange;      // chance Space lands one cell off, on an atom: an unintended exchange
+  int32_t ThinkBaseMs;     // looking at a fresh atom and deciding, on an empty board
+  int32_t ThinkPerAtomMs;  // more to weigh for every atom standing on the board
+  double ThinkTail;        // share of the thinking time that is a right-skewed random tail
+  int32_t KeyHoldMs;       // one key held down
+  int32_t KeyGapMs;        // from one key up to the next down
+  double ExchangeUse;      // chance a decision weighs exchanges at all
+  double WrongDirection;   // chance a decision has one arrow pressed the wrong way (then undone)
+  double SlipExchange;     // chance Space lands one cell off, on an atom: an unintended exchange
 };
 
 // "quick", "average" or "beginner".
