@@ -12,6 +12,7 @@
 #include "media/mixer.h"
 #include "media/music_library.h"
 #include "platform/process_setup.h"
+#include "platform/sdl2/game_start.h"
 #include "platform/sdl2/sdl_audio.h"
 #include "platform/sdl2/sdl_clock.h"
 #include "platform/sdl2/sdl_controllers.h"
@@ -103,7 +104,7 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }  // namespace
 
 int main(int argc, char** argv) {
-  SetUpGameProcess();
+  if (const std::optional<int> status = PrepareGameProcess(argc, argv)) return *status;
   std::optional<TScaling> scaling;
   const char* language = nullptr;
   for (int i = 1; i < argc; ++i) {
@@ -118,13 +119,14 @@ int main(int argc, char** argv) {
       understood = true;
     }
     if (!understood) {
-      std::fprintf(stderr, "usage: brunival [--scaling=sharp|integer] [--lang CODE]\n");
+      ReportFatalError(std::string("not understood: ") + argv[i] +
+                       "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] [--version]");
       return 2;
     }
   }
   ChooseLanguage(language);
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-    std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
+    ReportFatalError(std::string("cannot start SDL: ") + SDL_GetError());
     return 1;
   }
   // Controllers are a comfort: without them the keyboard still plays the game.
@@ -136,6 +138,7 @@ int main(int argc, char** argv) {
   {
     TMixer mixer;
     const bool sound = OpenSdlAudio(mixer);
+    LogSdlDrivers();
     SetMusicOutput(&mixer);
     try {
       TSdlClock clock;
@@ -161,7 +164,7 @@ int main(int argc, char** argv) {
       }
       RunMessageLoop(form, window, keyboard, controllers, sound ? nullptr : &mixer);
     } catch (const std::exception& error) {
-      std::fprintf(stderr, "brunival: %s\n", error.what());
+      ReportFatalError(error.what());
       status = 1;
     }
     SetMusicOutput(nullptr);
