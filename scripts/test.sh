@@ -19,6 +19,8 @@ tests/windows/wine_test.sh "$zip" build-win64/brunival-headless.exe build/bruniv
 wine_prefix=$(mktemp -d)
 WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   tests/ports/compare_runners.sh -- wine build-win64/brunival-headless.exe
+# In the same prefix: the hall of fame while another program holds its store open.
+WINEPREFIX=$wine_prefix tests/windows/store_lock_test.sh build-win64/brunival-headless.exe build/data
 rm -rf "$wine_prefix"
 # The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
 # byte for byte; the page is played in headless Chromium and Firefox ESR in real time with real

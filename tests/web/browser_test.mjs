@@ -312,7 +312,7 @@ const walks = {
                                                         document.title]),
                      ['en', 'Brunival – an atom puzzle game']);
     const buttons = { space: 0, enter: 9, down: 13 };
-    await startMode(session, 'drill a', async (name) => {
+    await startMode(session, 'warm-up a', async (name) => {
       await session.page.evaluate((index) => { fakePad.buttons[index].pressed = true; }, buttons[name]);
       await sleep(100);
       await session.page.evaluate((index) => { fakePad.buttons[index].pressed = false; }, buttons[name]);
@@ -387,7 +387,7 @@ walks.installableAndOffline = async function (session) {
     await server.stop();
     await page.reload();
     await session.waitFor((s) => s.ScreenState === MENU, 'the menu offline');
-    await startMode(session, 'drill a', (name) => session.press(
+    await startMode(session, 'warm-up a', (name) => session.press(
         { enter: 'Enter', down: 'ArrowDown', space: ' ' }[name]));
 
     rebuildWithChangedFile(copy, 'texts.js', 'Brunival – an atom puzzle game', 'Brunival – updated');
