@@ -9,8 +9,10 @@ packages=(
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind pngquant strace
   dpkg-dev emscripten g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
-  chromium chromium-driver python3-selenium python3-pefile
+  chromium chromium-driver python3-selenium python3-pefile firefox-esr
 )
+# The browser tests' npm (a Node.js from elsewhere may bring its own).
+command -v npm >/dev/null || packages+=(npm)
 # The cross builds compile their libraries from Debian's source packages (scripts/build-deps.sh).
 sources=/etc/apt/sources.list.d/debian.sources
 if [ -f "$sources" ] && grep -q '^Types: deb$' "$sources"; then

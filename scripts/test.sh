@@ -23,13 +23,15 @@ WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
 WINEPREFIX=$wine_prefix tests/windows/store_lock_test.sh build-win64/brunival-headless.exe build/data
 rm -rf "$wine_prefix"
 # The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
-# byte for byte; the page is played in headless Chromium in real time with real key events.
+# byte for byte; the page is played in headless Chromium and Firefox ESR in real time with real
+# key, touch and game-pad input (puppeteer-core, which brings no browser of its own).
 ./scripts/web.sh --build-only
 version=$(build/brunival-headless --version)
 [ "$(node build-web/brunival-headless.js --version)" = "$version" ] ||
   { echo "FAIL: the Node.js runner's --version differs from '$version'"; exit 1; }
 tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
-/usr/bin/python3 tests/web/browser_test.py build-web/site
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+node tests/web/browser_test.mjs build-web/site chrome firefox
 
 # Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).
 ./scripts/fuzz-smoke.sh 20

@@ -26,7 +26,7 @@ cmake --build build -j "$jobs" --target assets icons brunival-headless
 prefix=$(./scripts/build-deps.sh emscripten | tail -n 1)
 cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchains/emscripten.cmake" -DBRUNIVAL_DEPS_PREFIX="$prefix" \
-  -DBRUNIVAL_DATA_DIR="$PWD/build/data" -DBRUNIVAL_ICON="$PWD/build/packaging/icons/32x32.png" \
+  -DBRUNIVAL_DATA_DIR="$PWD/build/data" -DBRUNIVAL_ICON_DIR="$PWD/build/packaging/icons" \
   >/dev/null
 cmake --build build-web -j "$jobs"
 echo "The site is in build-web/site/"

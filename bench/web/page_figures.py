@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """Figures for the web build: the site's size, navigation to the first drawn frame in headless
-Chromium (median of 5), the renderer's CPU while the page idles in the menu, and one whole play
+Chromium (median of 5), the CPU of every browser process while the page idles in the menu (beside a blank page and
+one that only runs requestAnimationFrame), and one whole play
 frame in WebAssembly (Node.js runner) against the native runner, measured in the same sitting.
 
-Usage (from the repository, after ./scripts/web.sh --build-only): bench/web/page_figures.py"""
+Usage (from the repository, after ./scripts/web.sh --build-only):
+    bench/web/page_figures.py [SITE ...]
+With several sites (an older build beside the current one) the idle figures cover each."""
 import functools
 import glob
 import gzip
@@ -12,6 +15,7 @@ import os
 import shutil
 import statistics
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -40,17 +44,22 @@ def cpu_seconds(pids):
     return total / os.sysconf('SC_CLK_TCK')
 
 
-def renderer_pids():
-    pids = []
+def browser_pids(driver):
+    """Every process the browser started: chromedriver's descendants."""
+    parents = {}
     for entry in os.listdir('/proc'):
         if entry.isdigit():
             try:
-                command = open('/proc/%s/cmdline' % entry, 'rb').read()
+                fields = open('/proc/%s/stat' % entry).read().rsplit(')', 1)[1].split()
             except OSError:
                 continue
-            if b'chromium' in command and b'--type=renderer' in command:
-                pids.append(int(entry))
-    return pids
+            parents.setdefault(int(fields[1]), []).append(int(entry))
+    found, queue = [], [driver.service.process.pid]
+    while queue:
+        children = parents.get(queue.pop(), [])
+        found += children
+        queue += children
+    return found
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -58,47 +67,82 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def page_figures():
-    handler = functools.partial(QuietHandler, directory=SITE)
+# A page that does nothing but ask for every animation frame: the floor of any animated page.
+FLOOR_PAGE = ('data:text/html,<!doctype html><body style="background:black">'
+              '<script>function tick() { requestAnimationFrame(tick); } tick();</script>')
+
+
+def page_figures(sites):
+    handler = functools.partial(QuietHandler, directory=sites[0])
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = 'http://127.0.0.1:%d/?seed=1' % server.server_address[1]
-    firsts = []
+    firsts, cached = [], []
     for _ in range(5):
         with tempfile.TemporaryDirectory() as profile:
             driver = start_browser(profile)
-            driver.get(url)
-            while driver.execute_script('return window.brunivalFirstFrame') is None:
-                time.sleep(0.02)
-            firsts.append(driver.execute_script('return window.brunivalFirstFrame'))
-            if len(firsts) == 5:
-                idle_cpu(driver)
+            firsts.append(first_frame(driver, url))
+            wait_for_offline_copy(driver)
+            cached.append(first_frame(driver, url))
             driver.quit()
-    print('navigation to first frame (fresh profile each): median %.0f ms of %s' % (
-        statistics.median(firsts), ', '.join('%.0f' % f for f in firsts)))
+    print('navigation to first frame from the network (fresh profile each): median %.0f ms of %s'
+          % (statistics.median(firsts), ', '.join('%.0f' % f for f in firsts)))
+    print('navigation to first frame from the offline copy: median %.0f ms of %s' % (
+        statistics.median(cached), ', '.join('%.0f' % f for f in cached)))
     server.shutdown()
 
 
-def start_browser(profile):
+def first_frame(driver, url):
+    driver.get(url)
+    while driver.execute_script('return window.brunivalFirstFrame') is None:
+        time.sleep(0.02)
+    return driver.execute_script('return window.brunivalFirstFrame')
+
+
+def wait_for_offline_copy(driver):
+    for _ in range(300):
+        if driver.execute_script('return !!(navigator.serviceWorker && '
+                                 'navigator.serviceWorker.controller)'):
+            return
+        time.sleep(0.1)
+
+
+def start_browser(profile, width=1280, height=960):
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
     for flag in ('--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                  '--disable-background-networking', '--disable-component-update',
-                 '--disable-sync', '--user-data-dir=' + profile):
+                 '--disable-sync', '--window-size=%d,%d' % (width, height),
+                 '--user-data-dir=' + profile):
         options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-        'width': 1280, 'height': 960, 'deviceScaleFactor': 1, 'mobile': False})
-    return driver
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
 
 
-def idle_cpu(driver):
-    time.sleep(9)  # the intro ends at 7.7 s
-    pids = renderer_pids()
-    before = cpu_seconds(pids)
-    time.sleep(20)
-    print('renderer CPU idling in the menu (1280x960 viewport, factor 2): %.1f s in 20 s' % (
-        cpu_seconds(pids) - before))
+def idle_cpu(sites):
+    """Every browser process's CPU over 6 s, 1400x1000 window: a blank page, the floor, and each
+    site idling in its menu, in one sitting."""
+    pages = [('blank page', 'about:blank', 1), ('requestAnimationFrame only', FLOOR_PAGE, 1)]
+    servers = []
+    for site in sites:
+        handler = functools.partial(QuietHandler, directory=site)
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        servers.append(server)
+        pages.append(('menu of ' + site, 'http://127.0.0.1:%d/?seed=1' % server.server_address[1],
+                      9))  # the intro ends at 7.7 s
+    for label, url, settle in pages:
+        with tempfile.TemporaryDirectory() as profile:
+            driver = start_browser(profile, 1400, 1000)
+            driver.get(url)
+            time.sleep(settle)
+            pids = browser_pids(driver)
+            before = cpu_seconds(pids)
+            time.sleep(6)
+            print('idle, all browser processes, %s: %.1f %% of a core' % (
+                label, (cpu_seconds(pids) - before) / 6 * 100))
+            driver.quit()
+    for server in servers:
+        server.shutdown()
 
 
 def runner_seconds(command, frames, directory):
@@ -129,6 +173,8 @@ def play_frame():
 
 
 if __name__ == '__main__':
+    SITES = sys.argv[1:] or [SITE]
     site_size()
     play_frame()
-    page_figures()
+    page_figures(SITES)
+    idle_cpu(SITES)

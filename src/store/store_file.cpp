@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/store_written.h"
 
 namespace {
 // A real store holds a few kilobytes; anything far larger is not one of ours.
@@ -56,7 +57,8 @@ bool WriteStoreFile(const std::string& path, const TStoreKeys& keys, std::string
     failure = error.message();
     return false;
   }
-  if (ReplaceFileDurably(path, path + ".new", FormatStore(keys))) return true;
-  failure = LastFileError();
-  return false;
+  const bool written = ReplaceFileDurably(path, path + ".new", FormatStore(keys));
+  if (!written) failure = LastFileError();
+  ReportStoreWritten(path, written);
+  return written;
 }

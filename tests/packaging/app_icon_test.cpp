@@ -65,9 +65,11 @@ TEST(AppIcon, EverySizeIsAnOpaqueAtomOnATransparentSquare) {
 TEST(AppIcon, WritesOneRgbaPngPerSize) {
   const auto dir = ScratchDir("sizes");
   const std::vector<std::string> files = WriteAppIcons(dir.string());
-  ASSERT_EQ(files.size(), std::size(kAppIconSizes));
+  std::vector<int> sizes(std::begin(kAppIconSizes), std::end(kAppIconSizes));
+  sizes.insert(sizes.end(), std::begin(kWebAppIconSizes), std::end(kWebAppIconSizes));
+  ASSERT_EQ(files.size(), sizes.size());
   for (size_t i = 0; i < files.size(); ++i) {
-    const int size = kAppIconSizes[i];
+    const int size = sizes[i];
     const std::string expectedName = std::to_string(size) + "x" + std::to_string(size) + ".png";
     EXPECT_EQ(std::filesystem::path(files[i]).filename().string(), expectedName);
     const TRgbaImage image = ReadRgbaPng(files[i]);

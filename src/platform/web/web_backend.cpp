@@ -2,10 +2,19 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "media/surface.h"
 
 uint32_t TWebClock::Milliseconds() {
-  return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now()));
+  return static_cast<uint32_t>(static_cast<uint64_t>(elapsed_));
+}
+
+void TWebClock::Advance() {
+  const double now = emscripten_get_now();
+  if (last_ >= 0) elapsed_ += std::clamp(now - last_, 0.0, kLongestStepMs);
+  last_ = now;
 }
 
 EM_JS(void, brunival_page_present, (const uint8_t* rgba, int32_t width, int32_t height),
@@ -19,8 +28,10 @@ bool TWebDisplay::Open(int32_t width, int32_t height, bool) {
 void TWebDisplay::Present(const TDirectDrawSurface& surface) {
   // The surface holds 0x00RRGGBB words; the canvas takes R, G, B, A bytes.
   const size_t count = static_cast<size_t>(surface.Width()) * surface.Height();
-  rgba_.resize(count * 4);
   const uint32_t* pixels = surface.Pixels();
+  if (shown_.size() == count && std::memcmp(shown_.data(), pixels, count * 4) == 0) return;
+  shown_.assign(pixels, pixels + count);
+  rgba_.resize(count * 4);
   uint8_t* out = rgba_.data();
   for (size_t i = 0; i < count; ++i, out += 4) {
     const uint32_t pixel = pixels[i];

@@ -1,5 +1,5 @@
 // The browser back end: the page's clock, its one canvas and the keys its listeners report.
-// The page's script (page/page.js) owns the DOM; these classes only hand it data.
+// The page's script (page/*.js) owns the DOM; these classes only hand it data.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -7,9 +7,18 @@
 
 #include "platform/backend.h"
 
+// The page's clock moves once per animation frame by the time since the last one, but never by
+// more than kLongestStepMs: a stalled tab or a debugger is a pause, not a leap of the game.
 class TWebClock : public IClock {
  public:
+  static constexpr double kLongestStepMs = 250;
+
   uint32_t Milliseconds() override;
+  void Advance();
+
+ private:
+  double elapsed_ = 0;
+  double last_ = -1;
 };
 
 class TWebDisplay : public IDisplayBackend {
@@ -17,14 +26,16 @@ class TWebDisplay : public IDisplayBackend {
   bool Open(int32_t width, int32_t height, bool fullScreen) override;
   void Close() override {}
   bool CanPresent() override { return true; }
-  // Hands the picture to the page as RGBA bytes; the page scales it onto the canvas.
+  // Hands the picture to the page as RGBA bytes; the page scales it onto the canvas. A picture
+  // equal to the last one is not handed on: the canvas still shows it.
   void Present(const TDirectDrawSurface& surface) override;
 
  private:
+  std::vector<uint32_t> shown_;
   std::vector<uint8_t> rgba_;
 };
 
-// Keys arrive as virtual-key codes from the page's keydown and keyup listeners.
+// Keys arrive as virtual-key codes from the page's keyboard, touch and game-pad listeners.
 class TWebKeyboard : public IKeyboardBackend {
  public:
   bool IsForeground() override { return foreground_; }

@@ -1,7 +1,6 @@
 // brunival.js/.wasm: the game in a web page. The browser's animation frame drives the frame
-// timer; the page's script calls the exported functions below for keys, focus, sound and state.
+// timer; the page's scripts call the exported functions below for keys, focus, sound and state.
 #include <emscripten.h>
-#include <sys/stat.h>
 
 #include <charconv>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "media/mixer.h"
 #include "media/music_library.h"
 #include "platform/headless/state_json.h"
+#include "platform/store_written.h"
 #include "platform/web/web_backend.h"
 #include "shell/main_form.h"
 #include "store/random.h"
@@ -24,9 +24,6 @@
 namespace {
 // The page mounts its persistent folder here (IndexedDB behind it) before the program starts.
 constexpr const char* kStorePath = "/persist/hall-of-fame.store";
-// How many frames pass between looks at the store file for a change to persist.
-constexpr int kStoreCheckFrames = 30;
-
 struct TWebGame {
   TMixer Mixer{44100};
   TWebClock Clock;
@@ -35,8 +32,6 @@ struct TWebGame {
   TMainForm Form{TPlatform{Clock, Display, Keyboard, &Mixer}};
   bool AudioRunning = false;
   uint32_t LastAdvance = 0;
-  int FramesToStoreCheck = kStoreCheckFrames;
-  struct timespec StoreTime {};
   std::vector<float> AudioBlock;
   std::string State;
 };
@@ -50,26 +45,19 @@ void ReportError(const std::exception& error) {
 
 EM_JS(int, brunival_page_storage_available, (),
       { return Module.brunivalStorageAvailable ? 1 : 0; });
-EM_JS(void, brunival_page_persist, (), { Module.brunivalPersist(); });
+EM_JS(void, brunival_page_store_written, (int written),
+      { Module.brunivalStoreWritten(!!written); });
 EM_JS(void, brunival_page_closed, (), { Module.brunivalClosed(); });
 
-// The store is written by rename, so a new modification time means a finished write.
-void PersistStoreWhenChanged(TWebGame& game) {
-  if (--game.FramesToStoreCheck > 0) return;
-  game.FramesToStoreCheck = kStoreCheckFrames;
-  struct stat info {};
-  if (stat(kStorePath, &info) != 0) return;
-  if (info.st_mtim.tv_sec == game.StoreTime.tv_sec &&
-      info.st_mtim.tv_nsec == game.StoreTime.tv_nsec) {
-    return;
-  }
-  const bool first = game.StoreTime.tv_sec == 0 && game.StoreTime.tv_nsec == 0;
-  game.StoreTime = info.st_mtim;
-  if (!first) brunival_page_persist();
+// The store reaches the browser's storage as part of every write, not some frames later: a tab
+// closed right after a record must not lose it.
+void CarryStoreToPage(const std::string&, bool written) {
+  brunival_page_store_written(written ? 1 : 0);
 }
 
 void Frame() {
   TWebGame& game = *Game;
+  game.Clock.Advance();
   try {
     game.Form.DXTimer.Tick();
   } catch (const std::exception& error) {
@@ -81,7 +69,6 @@ void Frame() {
     game.Mixer.Advance(static_cast<int32_t>(now - game.LastAdvance));
     game.LastAdvance = now;
   }
-  PersistStoreWhenChanged(game);
   if (game.Form.Closed()) {
     emscripten_cancel_main_loop();
     brunival_page_closed();
@@ -131,10 +118,12 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
     uint32_t seed = 0;
     if (std::strcmp(argv[i], "--seed") == 0 && ParseSeed(argv[i + 1], seed)) RandSeed(seed);
-    if (std::strcmp(argv[i], "--lang") == 0 && IsLanguageCode(argv[i + 1])) SetLanguage(argv[i + 1]);
+    if (std::strcmp(argv[i], "--lang") == 0 && IsLanguageCode(argv[i + 1]))
+      SetLanguage(argv[i + 1]);
   }
   if (brunival_page_storage_available()) {
     UseHighScoreStoreFile(kStorePath);
+    SetStoreWrittenHook(CarryStoreToPage);
   } else {
     UseMemoryHighScoreStore();
   }

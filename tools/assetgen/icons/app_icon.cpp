@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 
 #include "art/palette.h"
 #include "art/pictures.h"
@@ -63,7 +64,9 @@ TLayer MakeAppIcon(int size) {
 std::vector<std::string> WriteAppIcons(const std::string& dir) {
   std::filesystem::create_directories(dir);
   std::vector<std::string> files;
-  for (int size : kAppIconSizes) {
+  std::vector<int> sizes(std::begin(kAppIconSizes), std::end(kAppIconSizes));
+  sizes.insert(sizes.end(), std::begin(kWebAppIconSizes), std::end(kWebAppIconSizes));
+  for (int size : sizes) {
     const std::string name = std::to_string(size) + "x" + std::to_string(size) + ".png";
     const std::string path = (std::filesystem::path(dir) / name).string();
     WriteRgbaPng(path, MakeAppIcon(size));

@@ -1,0 +1,438 @@
+// The web page played like a player, in real time, with real key, touch and game-pad input, in
+// headless Chromium and Firefox ESR with the same steps. Sound may start only after a gesture,
+// as in a browser someone uses every day.
+//
+// Usage: node tests/web/browser_test.mjs SITE_DIR [chrome|firefox ...] [--only NAME]
+// Every walk fails when the console holds an error.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { execFileSync } from 'node:child_process';
+import puppeteer from 'puppeteer-core';
+import { SiteServer } from './site_server.mjs';
+
+const MENU = 1, MODES = 2, HALL = 4, PLAY = 10, NAME_ENTRY = 12;
+const args = process.argv.slice(2);
+const only = args.includes('--only') ? args.splice(args.indexOf('--only'), 2)[1] : null;
+const site = args.shift() || 'build-web/site';
+const browsers = args.length ? args : ['chrome', 'firefox'];
+const repository = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
+const docs = path.join(repository, 'docs');
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+const executables = { chrome: '/usr/bin/chromium', firefox: '/usr/bin/firefox-esr' };
+
+// One browser with its own profile; reopen() starts it again on the same profile.
+class Session {
+  constructor(name, server) {
+    this.name = name;
+    this.server = server;
+    this.profile = fs.mkdtempSync(path.join(os.tmpdir(), 'brunival-' + name + '-'));
+    this.errors = [];
+    this.allowedErrors = [];
+  }
+
+  async open() {
+    const chrome = this.name === 'chrome';
+    this.browser = await puppeteer.launch({
+      browser: this.name,
+      executablePath: executables[this.name],
+      headless: true,
+      userDataDir: this.profile,
+      args: chrome ? ['--no-sandbox', '--disable-gpu', '--autoplay-policy=user-gesture-required',
+                      '--no-first-run', '--disable-background-networking',
+                      '--disable-component-update', '--disable-sync'] : [],
+      extraPrefsFirefox: { 'media.autoplay.default': 1, 'media.autoplay.block-webaudio': true },
+    });
+    const pages = await this.browser.pages();
+    this.page = pages.length ? pages[0] : await this.browser.newPage();
+    this.page.on('console', (message) => {
+      if (message.type() === 'error' &&
+          !this.allowedErrors.some((allowed) => message.text().includes(allowed))) {
+        this.errors.push(message.text());
+      }
+    });
+    this.page.on('pageerror', (error) => this.errors.push(String(error)));
+    return this.page;
+  }
+
+  async close() {
+    if (this.browser) await this.browser.close();
+    this.browser = null;
+  }
+
+  async reopen() {
+    await this.close();
+    return this.open();
+  }
+
+  // A phone-sized screen with touch where the browser can emulate one (Chromium); elsewhere
+  // ?touch=1 shows the controls.
+  async phone(width, height) {
+    await this.page.setViewport({ width, height, hasTouch: true, isMobile: this.name === 'chrome' });
+    return this.name === 'chrome' ? '' : '&touch=1';
+  }
+
+  async desktop() {
+    await this.page.setViewport({ width: 640, height: 480 });
+  }
+
+  async goto(query) {
+    await this.page.goto(this.server.url + query);
+  }
+
+  async state() {
+    const text = await this.page.evaluate(() => window.brunivalState && window.brunivalState());
+    return text ? JSON.parse(text) : null;
+  }
+
+  async waitFor(condition, what, seconds = 30) {
+    const deadline = Date.now() + seconds * 1000;
+    let state = null;
+    while (Date.now() < deadline) {
+      state = await this.state();
+      if (state && condition(state)) return state;
+      await sleep(100);
+    }
+    assert.fail(`waited ${seconds} s for ${what}; last state: ${JSON.stringify(state).slice(0, 300)}`);
+  }
+
+  async openGame(query) {
+    await this.goto(query);
+    return this.waitFor((s) => s.ScreenState === MENU, 'the intro to end');
+  }
+
+  async press(key, times = 1, hold = 80) {
+    for (let i = 0; i < times; ++i) {
+      await this.page.keyboard.down(key);
+      await sleep(hold);
+      await this.page.keyboard.up(key);
+      await sleep(120);
+    }
+  }
+
+  async control(name) {
+    const box = await (await this.page.$(`[data-key="${name}"]`)).boundingBox();
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  }
+
+  // A finger on a control until the returned handle's end().
+  async touch(name) {
+    const { x, y } = await this.control(name);
+    return this.page.touchscreen.touchStart(x, y);
+  }
+
+  async tap(name, times = 1, hold = 80) {
+    for (let i = 0; i < times; ++i) {
+      const finger = await this.touch(name);
+      await sleep(hold);
+      await finger.end();
+      await sleep(150);
+    }
+  }
+
+  // The README's pictures come from Chromium.
+  async screenshot(file) {
+    if (this.name !== 'chrome') return;
+    await this.page.screenshot({ path: path.join(docs, file), type: 'png' });
+  }
+}
+
+const atoms = (state) => state.Game.Board.flat().filter((cell) => cell.Kind !== 0).length;
+
+// The menu down to a mode, through the briefing, to play, by any input: `step(name)` gives one
+// press of up/down/enter/space.
+async function startMode(session, mode, step) {
+  await step('enter');
+  const modes = await session.waitFor((s) => s.ScreenState === MODES, 'the mode choice');
+  for (let i = modes.HlMenu.Selected; i < modes.HlMenu.Items.indexOf(mode) + 1; ++i) {
+    await step('down');
+  }
+  await step('enter');
+  await session.waitFor((s) => s.ScreenState === PLAY, mode);
+  await sleep(1300);  // the briefing takes no key before its delay
+  await step('space');
+  return session.waitFor((s) => s.Game.Phase === 0 && s.Game.QueueCount > 0, 'play to begin');
+}
+
+// The controls fit beside the picture: nothing scrolls, nothing overlaps, every target is large.
+async function checkTouchLayout(session, width, height) {
+  const layout = await session.page.evaluate(() => {
+    const box = (element) => element.getBoundingClientRect().toJSON();
+    return {
+      scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
+      canvas: box(document.getElementById('canvas')),
+      controls: Array.from(document.querySelectorAll('[data-key]'), box),
+    };
+  });
+  assert.deepEqual(layout.scroll, [width, height], 'the page does not scroll');
+  const { canvas } = layout;
+  assert.ok(canvas.left >= 0 && canvas.top >= 0 && canvas.right <= width && canvas.bottom <= height);
+  assert.ok(Math.abs(canvas.width * 3 - canvas.height * 4) < 4, '4:3');
+  assert.equal(layout.controls.length, 7);
+  for (const control of layout.controls) {
+    assert.ok(control.width >= 48 && control.height >= 48, 'a target of 48 CSS px at least');
+    assert.ok(control.right <= width && control.bottom <= height, 'on the screen');
+    const overlap = Math.min(control.right, canvas.right) > Math.max(control.left, canvas.left) &&
+                    Math.min(control.bottom, canvas.bottom) > Math.max(control.top, canvas.top);
+    assert.ok(!overlap, 'beside the picture, not over it');
+  }
+  return canvas;
+}
+
+// The sound runs after the gestures, is heard, and pauses while another tab is in front. (Headless
+// Firefox has no audio device here: its contexts never run, so only Chromium checks this.)
+async function checkSoundFollowsTheTab(session) {
+  const state = () => session.page.evaluate(() => brunivalAudioContext.state);
+  assert.equal(await state(), 'running');
+  await session.page.evaluate(() => brunivalAudioLevel());
+  await sleep(1500);
+  assert.ok(await session.page.evaluate(() => brunivalAudioLevel()) > 0.001, 'the music is heard');
+  const other = await session.browser.newPage();
+  await other.bringToFront();
+  await sleep(500);
+  assert.equal(await state(), 'suspended');
+  await session.page.bringToFront();
+  await other.close();
+  await sleep(500);
+  assert.equal(await state(), 'running');
+}
+
+const walks = {
+  // Landscape phone: by touch alone to "trenink a", atoms put down (Space tapped while an arrow
+  // is held), Esc's quit prompt answered.
+  async touchPlaysAGame(session) {
+    const touch = await session.phone(844, 390);
+    await session.openGame('?seed=1&lang=cs' + touch);
+    const canvas = await checkTouchLayout(session, 844, 390);
+    assert.ok(canvas.height >= 360, 'the picture takes the height: ' + canvas.height);
+    const playing = await startMode(session, 'trenink a', (name) => session.tap(name));
+    assert.equal(atoms(playing), 0);
+    await sleep(2000);  // the briefing slides away and the first atom falls into the hand
+    await session.tap('space');
+    const arrow = await session.touch('right');
+    await sleep(1000);  // the next atom falls into the hand
+    await session.tap('space');  // a second finger while the first holds the arrow
+    await arrow.end();
+    const placed = await session.waitFor((s) => atoms(s) >= 2, 'two atoms placed');
+    assert.ok(placed.Game.CursorCol > playing.Game.CursorCol, 'the held arrow moved the cursor');
+    await session.screenshot('web-touch-landscape.png');
+    await session.tap('esc');
+    await session.waitFor((s) => s.Game.QuitPrompt !== 0, 'the quit prompt');
+    await session.tap('enter');
+    await session.waitFor((s) => s.ScreenState === MENU, 'the way back to the menu');
+  },
+
+  // Portrait phone: a record's name entered by touch; the tab closed 50 ms after the name is
+  // finished; the record is there when the same profile opens the page again.
+  async touchRecordSurvivesAClosedTab(session) {
+    const touch = await session.phone(390, 844);
+    await session.openGame('?seed=1&lang=cs' + touch);
+    await checkTouchLayout(session, 390, 844);
+    await startMode(session, 'bitva', (name) => session.tap(name));
+    await session.page.keyboard.down('F1');  // the test key: points every frame it is held
+    await sleep(1200);
+    await session.page.keyboard.up('F1');
+    const entry = await session.waitFor((s) => s.ScreenState === NAME_ENTRY, 'the column to overflow',
+                                         120);
+    assert.equal(entry.Game.NewRecord, 1);
+    await sleep(300);
+    // "AB" on the on-screen keyboard, then its finish key.
+    await session.tap('space');
+    await session.tap('right');
+    await session.tap('space');
+    await session.tap('down', 4);
+    await session.tap('right', 6);
+    await session.screenshot('web-touch-portrait.png');
+    const finish = await session.touch('space');
+    await sleep(60);
+    await finish.end();
+    await sleep(50);
+    await session.page.close();
+
+    await session.reopen();
+    await session.desktop();
+    await session.openGame('?seed=2&lang=cs');
+    await session.press('ArrowDown', 2);
+    await session.press('Enter');
+    const hall = await session.waitFor((s) => s.ScreenState === HALL, 'the hall of fame');
+    assert.ok(hall.HallNames.includes('AB'), hall.HallNames);
+  },
+
+  // The keyboard: Esc as the very first key (no gesture to the browser) and then Enter start the
+  // sound; a hidden tab silences it. Atoms put down, the quit prompt drawn pixel for pixel.
+  async keyboardPlaysWithSound(session) {
+    await session.desktop();
+    await session.goto('?seed=1&lang=cs');
+    await session.waitFor((s) => s.ScreenState !== MENU, 'the intro');
+    await session.press('Escape');
+    await session.waitFor((s) => s.ScreenState === MENU, 'the menu');
+    await session.press('Enter');
+    await session.waitFor((s) => s.ScreenState === MODES, 'the mode choice');
+    await sleep(500);
+    if (session.name === 'chrome') await checkSoundFollowsTheTab(session);
+    await session.press('Escape');  // back to the menu from the mode choice
+    await session.waitFor((s) => s.ScreenState === MENU, 'the menu');
+    const playing = await startMode(session, 'trenink a', (name) => session.press(
+        { enter: 'Enter', down: 'ArrowDown', space: ' ' }[name]));
+    await sleep(2000);
+    await session.press(' ');
+    await session.press('ArrowRight', 2);
+    await sleep(1000);  // the next atom falls into the hand
+    await session.press(' ');
+    const placed = await session.waitFor((s) => atoms(s) >= 2, 'two atoms placed');
+    assert.equal(placed.Game.CursorCol, playing.Game.CursorCol + 2);
+    await session.press('Escape');
+    await session.waitFor((s) => s.Game.QuitPrompt !== 0, 'the quit prompt');
+    await sleep(300);
+    // The prompt darkens every even column of row 51 to black, pixel for pixel.
+    const dark = await session.page.evaluate(() => {
+      const row = document.getElementById('canvas').getContext('2d').getImageData(0, 51, 640, 1).data;
+      let count = 0;
+      for (let x = 0; x < 640; x += 2) count += row[4 * x] + row[4 * x + 1] + row[4 * x + 2] === 0;
+      return count;
+    });
+    assert.equal(dark, 320);
+    await session.press('Enter');
+    await session.waitFor((s) => s.ScreenState === MENU, 'the way back to the menu');
+  },
+
+  // A game pad, faked behind navigator.getGamepads, starts a game; the English page is English.
+  async gamepadStartsAGame(session) {
+    await session.page.evaluateOnNewDocument(() => {
+      const button = () => ({ pressed: false, value: 0 });
+      window.fakePad = { connected: true, mapping: 'standard', axes: [0, 0, 0, 0],
+                         buttons: Array.from({ length: 17 }, button) };
+      navigator.getGamepads = () => [window.fakePad, null, null, null];
+    });
+    await session.desktop();
+    await session.openGame('?seed=1&lang=en');
+    assert.deepEqual(await session.page.evaluate(() => [document.documentElement.lang,
+                                                        document.title]),
+                     ['en', 'Brunival – an atom puzzle game']);
+    const buttons = { space: 0, enter: 9, down: 13 };
+    await startMode(session, 'warm-up a', async (name) => {
+      await session.page.evaluate((index) => { fakePad.buttons[index].pressed = true; }, buttons[name]);
+      await sleep(100);
+      await session.page.evaluate((index) => { fakePad.buttons[index].pressed = false; }, buttons[name]);
+      await sleep(150);
+    });
+  },
+
+  // A data file missing from the site: a message that names it, in the page's language.
+  async missingDataFileIsNamed(session) {
+    session.server.hidden.add('/data/zvuky.dat');
+    session.allowedErrors.push('404');
+    try {
+      await session.desktop();
+      await session.goto('?lang=en');
+      await session.page.waitForFunction(() => window.brunivalFailure !== undefined);
+      const shown = await session.page.$eval('#message', (message) => [message.hidden,
+                                                                        message.textContent]);
+      assert.deepEqual(shown, [false, 'The file data/zvuky.dat could not be loaded (404 Not Found).' +
+                                      ' Try reloading the page.']);
+    } finally {
+      session.server.hidden.clear();
+    }
+  },
+};
+
+// The site built again from its parts with one page file changed, as the build would.
+function rebuildWithChangedFile(siteCopy, file, from, to) {
+  const pages = fs.mkdtempSync(path.join(os.tmpdir(), 'brunival-page-'));
+  const source = path.join(repository, 'src/platform/web');
+  fs.cpSync(path.join(source, 'page'), pages, { recursive: true });
+  const changed = path.join(pages, file);
+  fs.writeFileSync(changed, fs.readFileSync(changed, 'utf8').replace(from, to));
+  execFileSync('cmake', ['-DPAGE_DIR=' + pages, '-DSITE_DIR=' + siteCopy,
+                         '-DDATA_DIR=' + path.join(repository, 'build/data'),
+                         '-DICON_DIR=' + path.join(repository, 'build/packaging/icons'),
+                         '-P', path.join(source, 'assemble_site.cmake')]);
+  fs.rmSync(pages, { recursive: true });
+}
+
+walks.installableAndOffline = async function (session) {
+  // A copy of the site on its own server, which goes away and comes back rebuilt.
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'brunival-site-'));
+  fs.cpSync(site, copy, { recursive: true });
+  const server = new SiteServer(copy);
+  await server.start();
+  const page = session.page;
+  const version = () => page.$eval('meta[name="brunival-version"]', (meta) => meta.content);
+  try {
+    await session.desktop();
+    await page.goto(server.url + '?seed=1&lang=en');
+    await session.waitFor((s) => s.ScreenState === MENU, 'the intro to end');
+    const manifest = await page.evaluate(async () => {
+      const response = await fetch(document.querySelector('link[rel="manifest"]').href);
+      const fields = await response.json();
+      for (const icon of fields.icons) {
+        const image = new Image();
+        image.src = new URL(icon.src, response.url);
+        await image.decode();
+        icon.drawn = image.naturalWidth + 'x' + image.naturalHeight;
+      }
+      return fields;
+    });
+    assert.equal(manifest.name, 'Brunival');
+    assert.ok(['fullscreen', 'standalone'].includes(manifest.display));
+    assert.equal(manifest.orientation, 'landscape');
+    assert.deepEqual(manifest.icons.map((icon) => [icon.sizes, icon.drawn]),
+                     [['192x192', '192x192'], ['512x512', '512x512']]);
+
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+                               { timeout: 30000 });
+    const firstVersion = await version();
+    await server.stop();
+    await page.reload();
+    await session.waitFor((s) => s.ScreenState === MENU, 'the menu offline');
+    await startMode(session, 'warm-up a', (name) => session.press(
+        { enter: 'Enter', down: 'ArrowDown', space: ' ' }[name]));
+
+    rebuildWithChangedFile(copy, 'texts.js', 'Brunival – an atom puzzle game', 'Brunival – updated');
+    await server.start();
+    await page.goto(server.url + '?seed=1&lang=en');
+    await session.waitFor((s) => s.ScreenState === MENU, 'the intro of the new version');
+    const newVersion = await version();
+    assert.notEqual(newVersion, firstVersion);
+    assert.equal(await page.title(), 'Brunival – updated');
+    const fetched = await page.evaluate(() => performance.getEntriesByType('resource')
+        .map((entry) => new URL(entry.name)).filter((url) => url.searchParams.has('v'))
+        .map((url) => url.pathname + ' ' + url.searchParams.get('v')));
+    assert.ok(fetched.length >= 10, fetched);
+    for (const entry of fetched) assert.ok(entry.endsWith(' ' + newVersion), entry);
+  } finally {
+    await server.stop().catch(() => {});
+    fs.rmSync(copy, { recursive: true, force: true });
+  }
+};
+
+async function main() {
+  const server = new SiteServer(site);
+  await server.start();
+  let failures = 0;
+  for (const name of browsers) {
+    for (const [walk, run] of Object.entries(walks)) {
+      if (only && walk !== only) continue;
+      const session = new Session(name, server);
+      const started = Date.now();
+      try {
+        await session.open();
+        await run(session);
+        assert.deepEqual(session.errors, [], 'the console holds errors');
+        console.log(`ok   ${name} ${walk} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+      } catch (error) {
+        ++failures;
+        console.log(`FAIL ${name} ${walk}: ${error.stack || error}`);
+      } finally {
+        await session.close().catch(() => {});
+        fs.rmSync(session.profile, { recursive: true, force: true });
+      }
+    }
+  }
+  await server.stop();
+  process.exit(failures ? 1 : 0);
+}
+
+main();
