@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/headless/replay_options.h"
 #include "platform/headless/runner.h"
 #include "platform/process_setup.h"
 #include "store/random.h"
@@ -16,7 +17,7 @@ namespace {
 int Usage(const char* message) {
   std::cerr << "brunival-headless: " << message << "\n"
             << "usage: brunival-headless [--seed N] [--store FILE] [--store-fail] [--lang CODE] "
-               "[SCRIPT]\n";
+               "[--record DIR] [SCRIPT | --verify FILE]\n";
   return kExitRunnerFailure;
 }
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
   std::string storeFile;
   bool storeFail = false;
   std::string scriptPath;
+  std::string recordDir;
+  std::string verifyPath;
   const size_t count = args.size();
   for (size_t i = 1; i < count; ++i) {
     const std::string& arg = args[i];
@@ -48,6 +51,12 @@ int main(int argc, char** argv) {
       // Czech unless asked: the runner's scripts and their expectations are Czech.
       if (++i >= count || !IsLanguageCode(args[i])) return Usage("--lang needs a code such as en");
       SetLanguage(args[i]);
+    } else if (arg == "--record") {
+      if (++i >= count) return Usage("--record needs a folder");
+      recordDir = args[i];
+    } else if (arg == "--verify") {
+      if (++i >= count) return Usage("--verify needs a replay file");
+      verifyPath = args[i];
     } else if (arg == "--store-fail") {
       storeFail = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -58,6 +67,13 @@ int main(int argc, char** argv) {
       return Usage("only one script");
     }
   }
+
+  if (!verifyPath.empty()) {
+    if (!scriptPath.empty()) return Usage("--verify plays no script");
+    UseMemoryHighScoreStore();
+    return VerifyReplay(verifyPath, std::cout, std::cerr);
+  }
+  if (!recordDir.empty() && !RecordGamesInto(recordDir, std::cerr)) return kExitRunnerFailure;
 
   std::ifstream scriptFile;
   if (!scriptPath.empty()) {

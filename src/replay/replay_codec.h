@@ -1,0 +1,15 @@
+// The replay file: a small header, the zlib-compressed game, a CRC-32 of everything before it.
+// The layout is described in docs/REPLAYS.md.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "replay/replay.h"
+
+inline constexpr uint16_t kReplayFormatVersion = 1;
+
+// The same replay always gives the same bytes.
+std::string EncodeReplay(const TReplay& replay);
+// Raises EReplayError, with a message a player can act on, for anything that is not a whole
+// replay of this format.
+TReplay DecodeReplay(std::string_view bytes);

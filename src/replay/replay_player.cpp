@@ -1,0 +1,109 @@
+#include "replay/replay_player.h"
+
+#include <exception>
+
+#include "media/media_events.h"
+#include "play/game_state.h"
+#include "replay/frame_recorder.h"
+#include "replay/gameplay_fingerprint.h"
+#include "shell/main_form.h"
+#include "shell/screen_state.h"
+#include "store/random.h"
+
+void TReplayKeyboard::ReadKeys(std::array<uint8_t, 256>& keyStates) {
+  for (size_t i = 0; i < kReplayKeys.size(); ++i) {
+    if ((Keys >> i) & 1) keyStates[static_cast<size_t>(kReplayKeys[i])] = 0x80;
+  }
+}
+
+bool TReplayDisplay::Open(int32_t width, int32_t height, bool fullScreen) {
+  return shown_ == nullptr || shown_->Open(width, height, fullScreen);
+}
+
+void TReplayDisplay::Close() {
+  if (shown_ != nullptr) shown_->Close();
+}
+
+void TReplayDisplay::Present(const TDirectDrawSurface& surface) {
+  if (shown_ != nullptr && shown_->CanPresent()) shown_->Present(surface);
+}
+
+TReplayPlayer::TReplayPlayer(const TReplay& replay, const TReplayPlayerOptions& options)
+    : replay_(replay), display_(options.Shown) {
+  form_ = std::make_unique<TMainForm>(TPlatform{clock_, display_, keyboard_, options.Mixer});
+  if (!options.Paint) form_->DXDraw.SurfaceWidth = form_->DXDraw.SurfaceHeight = 1;
+  SetReplayPlayback(true);
+}
+
+TReplayPlayer::~TReplayPlayer() {
+  try {
+    form_->Close();
+  } catch (const std::exception& error) {
+    RecordMediaEvent(std::string("error ") + error.what());
+  }
+  form_.reset();
+  SetReplayPlayback(false);
+}
+
+void TReplayPlayer::Start() {
+  RandSeed(replay_.Start.Seed);
+  form_->FormCreate();
+  if (form_->ConfigFailed) throw EReplayError("cannot load the levels (nexoda.cfg)");
+  if (form_->GraphicsFailed || form_->SoundsFailed || form_->MusicFailed)
+    throw EReplayError("cannot load the game's data set");
+  if (GameplayFingerprint() != replay_.GameplayFingerprint)
+    throw EReplayError("the replay was made with other gameplay data (the level table differs)");
+
+  const TReplayStart& start = replay_.Start;
+  RandSeedAt(start.Seed, start.DrawsBefore);
+  Settings = {0, start.Settings[0], start.Settings[1], start.Settings[2]};
+  ScreenState = ssModeChoice;
+  ShowMenu(ModeLabels, 5, start.Selected);
+  LatchUp = start.Latches & 1;
+  LatchDown = (start.Latches >> 1) & 1;
+  LatchLeft = (start.Latches >> 2) & 1;
+  LatchRight = (start.Latches >> 3) & 1;
+  LatchConfirm = (start.Latches >> 4) & 1;
+  LatchBack = (start.Latches >> 5) & 1;
+}
+
+bool TReplayPlayer::Step() {
+  if (Ended()) return false;
+  const TReplayFrame& frame = replay_.Frames[played_];
+  keyboard_.Keys = frame.Keys;
+  display_.Drawable = frame.Drew;
+  SetPlaybackMusicDraw(frame.MusicDrew);
+  clock_.Advance(frame.Lag);
+  try {
+    form_->DXTimer.Tick();
+  } catch (const std::exception& error) {
+    RecordMediaEvent(std::string("error ") + error.what());
+  }
+  ++played_;
+  // The first frame leaves the mode choice; the game ends on the frame that leaves play.
+  if (ScreenState != ssPlay || form_->Closed()) ended_ = true;
+  return true;
+}
+
+TReplayResult TReplayPlayer::Reached() const {
+  return {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState};
+}
+
+std::optional<std::string> TReplayPlayer::Difference() const {
+  const TReplayResult got = Reached();
+  const TReplayResult& claimed = replay_.Claimed;
+  const auto differs = [](const char* field, int64_t value, int64_t claim) {
+    return std::string(field) + " " + std::to_string(value) + " (claimed " + std::to_string(claim) +
+           ")";
+  };
+  if (got.GameMode != claimed.GameMode) return differs("GameMode", got.GameMode, claimed.GameMode);
+  if (got.LevelNumber != claimed.LevelNumber)
+    return differs("LevelNumber", got.LevelNumber, claimed.LevelNumber);
+  if (got.Score != claimed.Score) return differs("Score", got.Score, claimed.Score);
+  if (played_ != replay_.Frames.size())
+    return differs("Frames", static_cast<int64_t>(played_),
+                   static_cast<int64_t>(replay_.Frames.size()));
+  if (got.EndScreen != claimed.EndScreen)
+    return differs("ScreenState", got.EndScreen, claimed.EndScreen);
+  return std::nullopt;
+}
