@@ -18,11 +18,17 @@ tests/windows/wine_test.sh build-win64/Brunival-win64.zip build-win64/brunival-h
 wine_prefix=$(mktemp -d)
 WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   tests/ports/compare_runners.sh -- wine build-win64/brunival-headless.exe
+# Replays recorded on Linux verify under Wine and Node.js, which record the same bytes.
+WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
+  -- wine build-win64/brunival-headless.exe
 rm -rf "$wine_prefix"
 # The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
 # byte for byte; the page is played in headless Chromium in real time with real key events.
 ./scripts/web.sh --build-only
 tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
+python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
+  -- node build-web/brunival-headless.js
 /usr/bin/python3 tests/web/browser_test.py build-web/site
 
 # Every fuzz target runs briefly over its corpus (clang, ASan+UBSan; longer runs: fuzz-smoke.sh N).

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "play/game_state.h"
+#include "replay/game_digest.h"
 #include "replay/gameplay_fingerprint.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
@@ -46,7 +47,7 @@ void FinishGame() {
   if (!state.Recording) return;
   TReplay replay = std::move(*state.Recording);
   state.Recording.reset();
-  replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState};
+  replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState, GameStateDigest()};
   if (state.Sink) state.Sink(replay);
 }
 }  // namespace

@@ -1,39 +1,16 @@
 #include "replay/gameplay_fingerprint.h"
 
-#include <string_view>
-
+#include "replay/fnv1a.h"
 #include "store/level_params.h"
 
 namespace {
-// FNV-1a over little-endian fields: the same on every target.
-class TFnv1a {
- public:
-  void Add(std::string_view bytes) {
-    for (char byte : bytes) {
-      hash_ ^= static_cast<uint8_t>(byte);
-      hash_ *= 0x100000001b3ull;
-    }
-    Add(static_cast<int32_t>(bytes.size()));
-  }
-  void Add(int32_t value) {
-    for (int i = 0; i < 4; ++i) {
-      hash_ ^= (static_cast<uint32_t>(value) >> (8 * i)) & 0xFF;
-      hash_ *= 0x100000001b3ull;
-    }
-  }
-  uint64_t Value() const { return hash_; }
-
- private:
-  uint64_t hash_ = 0xcbf29ce484222325ull;
-};
-
 void AddLevel(TFnv1a& hash, const TLevelParams& level) {
-  hash.Add(level.TimeLimit);
+  hash.Add(int64_t{level.TimeLimit});
   hash.Add(level.AtomKinds);
-  hash.Add(level.SupplyInterval);
-  hash.Add(level.MoleculeGoal);
-  hash.Add(level.MinMoleculeSize);
-  hash.Add(level.BriefingDelay);
+  hash.Add(int64_t{level.SupplyInterval});
+  hash.Add(int64_t{level.MoleculeGoal});
+  hash.Add(int64_t{level.MinMoleculeSize});
+  hash.Add(int64_t{level.BriefingDelay});
 }
 }  // namespace
 

@@ -40,7 +40,8 @@ struct TReplayResult {
   uint8_t GameMode = 0;
   int32_t LevelNumber = 0;
   int32_t Score = 0;
-  uint8_t EndScreen = 0;  // ScreenState after the last frame
+  uint8_t EndScreen = 0;     // ScreenState after the last frame
+  uint64_t StateDigest = 0;  // GameStateDigest after the last frame
   bool operator==(const TReplayResult&) const = default;
 };
 

@@ -101,6 +101,7 @@ std::string EncodePayload(const TReplay& replay) {
   PutVarint(out, ZigZag(claimed.LevelNumber));
   PutVarint(out, ZigZag(claimed.Score));
   out.push_back(static_cast<char>(claimed.EndScreen));
+  PutLe(out, claimed.StateDigest, 8);
 
   // Runs of equal frames; what repeats at a longer period (lags of 17, 17, 16 at 60 Hz) is left
   // to the compression.
@@ -141,6 +142,7 @@ TReplay DecodePayload(std::string_view payload) {
   claimed.LevelNumber = in.SignedInt32("level");
   claimed.Score = in.SignedInt32("score");
   claimed.EndScreen = in.Byte();
+  claimed.StateDigest = in.Fixed64();
 
   const uint64_t frameCount = in.Varint(kMaxFrames, "too many frames");
   if (frameCount == 0) throw EReplayError("the replay is damaged (it holds no frame)");

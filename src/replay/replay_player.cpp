@@ -1,10 +1,12 @@
 #include "replay/replay_player.h"
 
+#include <cstdio>
 #include <exception>
 
 #include "media/media_events.h"
 #include "play/game_state.h"
 #include "replay/frame_recorder.h"
+#include "replay/game_digest.h"
 #include "replay/gameplay_fingerprint.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
@@ -86,7 +88,7 @@ bool TReplayPlayer::Step() {
 }
 
 TReplayResult TReplayPlayer::Reached() const {
-  return {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState};
+  return {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState, GameStateDigest()};
 }
 
 std::optional<std::string> TReplayPlayer::Difference() const {
@@ -105,5 +107,12 @@ std::optional<std::string> TReplayPlayer::Difference() const {
                    static_cast<int64_t>(replay_.Frames.size()));
   if (got.EndScreen != claimed.EndScreen)
     return differs("ScreenState", got.EndScreen, claimed.EndScreen);
+  if (got.StateDigest != claimed.StateDigest) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Game %016llx (claimed %016llx)",
+                  static_cast<unsigned long long>(got.StateDigest),
+                  static_cast<unsigned long long>(claimed.StateDigest));
+    return std::string(text);
+  }
   return std::nullopt;
 }

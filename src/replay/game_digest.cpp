@@ -1,0 +1,44 @@
+#include "replay/game_digest.h"
+
+#include "play/game_state.h"
+#include "replay/fnv1a.h"
+#include "shell/screen_state.h"
+
+// NewRecord and EnteredName are left out: they follow the hall of fame the game was played
+// beside, which a replay does not carry.
+uint64_t GameStateDigest() {
+  TFnv1a hash;
+  hash.Add(int64_t{ScreenState});
+  hash.Add(int64_t{Game.StateTime});
+  hash.Add(int64_t{Game.QueueCount});
+  for (const TQueueEntry& entry : Game.Queue) {
+    hash.Add(int64_t{entry.Kind});
+    hash.Add(int64_t{entry.Y});
+    hash.Add(int64_t{entry.LandSound});
+  }
+  for (int64_t value :
+       {int64_t{Game.CursorCol}, int64_t{Game.CursorRow}, int64_t{Game.CursorStepX},
+        int64_t{Game.CursorStepY}, int64_t{Game.CursorPulseStep}, int64_t{Game.CursorPulse}}) {
+    hash.Add(value);
+  }
+  hash.Add(Game.CursorOffsetX);
+  hash.Add(Game.CursorOffsetY);
+  for (const auto& column : Game.Board) {
+    for (const TBoardCell& cell : column) {
+      for (int64_t value :
+           {int64_t{cell.Kind}, int64_t{cell.FreeElectrons}, int64_t{cell.BondUp},
+            int64_t{cell.BondDown}, int64_t{cell.BondLeft}, int64_t{cell.BondRight}}) {
+        hash.Add(value);
+      }
+      hash.Add(cell.ElectronAngle);
+      hash.Add(cell.BlastRadius);
+    }
+  }
+  for (int64_t value : {int64_t{Game.Score}, int64_t{Game.GameMode}, int64_t{Game.QuitPrompt},
+                        int64_t{Game.LevelNumber}, int64_t{Game.Phase}, int64_t{Game.MoleculesMade},
+                        int64_t{Game.ResultTime}, int64_t{Game.OverlaySlide},
+                        int64_t{Game.NextAtomTime}, int64_t{Game.BoardCleared}}) {
+    hash.Add(value);
+  }
+  return hash.Value();
+}
