@@ -166,7 +166,10 @@ TReplay DecodePayload(std::string_view payload) {
 }  // namespace
 
 std::string EncodeReplay(const TReplay& replay) {
-  const std::string payload = EncodePayload(replay);
+  return PackReplayPayload(EncodePayload(replay));
+}
+
+std::string PackReplayPayload(std::string_view payload) {
   uLongf packedSize = compressBound(payload.size());
   std::string packed(packedSize, '\0');
   if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,

@@ -10,6 +10,8 @@ inline constexpr uint16_t kReplayFormatVersion = 1;
 
 // The same replay always gives the same bytes.
 std::string EncodeReplay(const TReplay& replay);
+// The file around an already encoded game: header, compression, checksum.
+std::string PackReplayPayload(std::string_view payload);
 // Raises EReplayError, with a message a player can act on, for anything that is not a whole
 // replay of this format.
 TReplay DecodeReplay(std::string_view bytes);
