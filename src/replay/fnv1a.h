@@ -6,6 +6,8 @@
 
 class TFnv1a {
  public:
+  TFnv1a() = default;
+  explicit TFnv1a(uint64_t start) : hash_(start) {}
   void Add(std::string_view bytes) {
     for (char byte : bytes) AddByte(static_cast<uint8_t>(byte));
     Add(static_cast<int64_t>(bytes.size()));

@@ -18,6 +18,7 @@ struct TRecorderState {
   TReplaySink Sink;
   std::optional<TReplayStart> ModeChoice;  // the mode choice as this frame found it
   std::optional<TReplay> Recording;        // the game being recorded
+  uint64_t Digest = 0;                     // of the frames recorded so far
   bool MusicDrew = false;
   bool Playing = false;
   bool PlaybackDrawDue = false;
@@ -34,20 +35,13 @@ uint8_t LatchBits() {
                               LatchConfirm << 4 | LatchBack << 5);
 }
 
-uint16_t KeyBits(const TMainForm& form) {
-  uint16_t bits = 0;
-  for (size_t i = 0; i < kReplayKeys.size(); ++i) {
-    if (form.DXInput.Keyboard.Keys(kReplayKeys[i])) bits |= static_cast<uint16_t>(1u << i);
-  }
-  return bits;
-}
-
 void FinishGame() {
   TRecorderState& state = State();
   if (!state.Recording) return;
   TReplay replay = std::move(*state.Recording);
   state.Recording.reset();
-  replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState, GameStateDigest()};
+  replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState,
+                    FinishDigest(state.Digest)};
   if (state.Sink) state.Sink(replay);
 }
 }  // namespace
@@ -82,9 +76,12 @@ TReplayFrameScope::~TReplayFrameScope() {
       state.Recording.emplace();
       state.Recording->GameplayFingerprint = GameplayFingerprint();
       state.Recording->Start = *state.ModeChoice;
+      state.Digest = 0;
     }
     if (!state.Recording) return;
-    state.Recording->Frames.push_back({lag_, KeyBits(form_), drew_, state.MusicDrew});
+    state.Recording->Frames.push_back(
+        {lag_, ReplayKeyBits(form_.DXInput.Keyboard), drew_, state.MusicDrew});
+    state.Digest = FoldFrameIntoDigest(state.Digest, form_.DXInput.Keyboard);
     if (ScreenState != ssPlay) FinishGame();
   } catch (...) {
     // Out of memory while recording: the game goes on unrecorded.

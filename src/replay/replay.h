@@ -41,7 +41,7 @@ struct TReplayResult {
   int32_t LevelNumber = 0;
   int32_t Score = 0;
   uint8_t EndScreen = 0;     // ScreenState after the last frame
-  uint64_t StateDigest = 0;  // GameStateDigest after the last frame
+  uint64_t StateDigest = 0;  // FinishDigest of the frames played
   bool operator==(const TReplayResult&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 #include "media/media_events.h"
 #include "play/game_state.h"
@@ -12,46 +13,21 @@
 #include "shell/screen_state.h"
 #include "store/random.h"
 
-void TReplayKeyboard::ReadKeys(std::array<uint8_t, 256>& keyStates) {
-  for (size_t i = 0; i < kReplayKeys.size(); ++i) {
-    if ((Keys >> i) & 1) keyStates[static_cast<size_t>(kReplayKeys[i])] = 0x80;
-  }
-}
-
-bool TReplayDisplay::Open(int32_t width, int32_t height, bool fullScreen) {
-  return shown_ == nullptr || shown_->Open(width, height, fullScreen);
-}
-
-void TReplayDisplay::Close() {
-  if (shown_ != nullptr) shown_->Close();
-}
-
-void TReplayDisplay::Present(const TDirectDrawSurface& surface) {
-  if (shown_ != nullptr && shown_->CanPresent()) shown_->Present(surface);
-}
-
-TReplayPlayer::TReplayPlayer(const TReplay& replay, const TReplayPlayerOptions& options)
-    : replay_(replay), display_(options.Shown) {
-  form_ = std::make_unique<TMainForm>(TPlatform{clock_, display_, keyboard_, options.Mixer});
-  if (!options.Paint) form_->DXDraw.SurfaceWidth = form_->DXDraw.SurfaceHeight = 1;
+TReplayPlayer::TReplayPlayer(TMainForm& form, TReplay replay)
+    : form_(form), replay_(std::move(replay)) {
   SetReplayPlayback(true);
+  form_.DXInput.Keyboard.ForcedKeys = &keys_;
 }
 
 TReplayPlayer::~TReplayPlayer() {
-  try {
-    form_->Close();
-  } catch (const std::exception& error) {
-    RecordMediaEvent(std::string("error ") + error.what());
-  }
-  form_.reset();
+  form_.DXInput.Keyboard.ForcedKeys = nullptr;
+  form_.DXDraw.ForcedDrawable.reset();
   SetReplayPlayback(false);
 }
 
 void TReplayPlayer::Start() {
-  RandSeed(replay_.Start.Seed);
-  form_->FormCreate();
-  if (form_->ConfigFailed) throw EReplayError("cannot load the levels (nexoda.cfg)");
-  if (form_->GraphicsFailed || form_->SoundsFailed || form_->MusicFailed)
+  if (form_.ConfigFailed) throw EReplayError("cannot load the levels (nexoda.cfg)");
+  if (form_.GraphicsFailed || form_.SoundsFailed || form_.MusicFailed)
     throw EReplayError("cannot load the game's data set");
   if (GameplayFingerprint() != replay_.GameplayFingerprint)
     throw EReplayError("the replay was made with other gameplay data (the level table differs)");
@@ -72,23 +48,26 @@ void TReplayPlayer::Start() {
 bool TReplayPlayer::Step() {
   if (Ended()) return false;
   const TReplayFrame& frame = replay_.Frames[played_];
-  keyboard_.Keys = frame.Keys;
-  display_.Drawable = frame.Drew;
+  keys_.fill(0);
+  for (size_t i = 0; i < kReplayKeys.size(); ++i) {
+    if ((frame.Keys >> i) & 1) keys_[static_cast<size_t>(kReplayKeys[i])] = 0x80;
+  }
+  form_.DXDraw.ForcedDrawable = frame.Drew;
   SetPlaybackMusicDraw(frame.MusicDrew);
-  clock_.Advance(frame.Lag);
   try {
-    form_->DXTimer.Tick();
+    form_.RunFrame(frame.Lag);
   } catch (const std::exception& error) {
     RecordMediaEvent(std::string("error ") + error.what());
   }
   ++played_;
+  digest_ = FoldFrameIntoDigest(digest_, form_.DXInput.Keyboard);
   // The first frame leaves the mode choice; the game ends on the frame that leaves play.
-  if (ScreenState != ssPlay || form_->Closed()) ended_ = true;
+  if (ScreenState != ssPlay || form_.Closed()) ended_ = true;
   return true;
 }
 
 TReplayResult TReplayPlayer::Reached() const {
-  return {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState, GameStateDigest()};
+  return {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState, FinishDigest(digest_)};
 }
 
 std::optional<std::string> TReplayPlayer::Difference() const {
@@ -109,7 +88,7 @@ std::optional<std::string> TReplayPlayer::Difference() const {
     return differs("ScreenState", got.EndScreen, claimed.EndScreen);
   if (got.StateDigest != claimed.StateDigest) {
     char text[64];
-    std::snprintf(text, sizeof text, "Game %016llx (claimed %016llx)",
+    std::snprintf(text, sizeof text, "Digest %016llx (claimed %016llx)",
                   static_cast<unsigned long long>(got.StateDigest),
                   static_cast<unsigned long long>(claimed.StateDigest));
     return std::string(text);

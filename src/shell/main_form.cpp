@@ -175,6 +175,17 @@ void TMainForm::Close() {
 
 void TMainForm::DXTimerTimer(int32_t lagCount) {
   if (closed_) return;
+  if (FrameOverride) {
+    // A copy: the watch may end itself, and clear FrameOverride, inside its frame.
+    const auto watch = FrameOverride;
+    watch(lagCount);
+    return;
+  }
+  RunFrame(lagCount);
+}
+
+void TMainForm::RunFrame(int32_t lagCount) {
+  if (closed_) return;
   if (ConfigFailed || GraphicsFailed || SoundsFailed || MusicFailed) {
     LoadFailureFrame(*this, lagCount);
     return;

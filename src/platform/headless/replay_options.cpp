@@ -9,8 +9,8 @@
 #include "platform/headless/runner.h"
 #include "platform/headless/state_json.h"
 #include "replay/frame_recorder.h"
+#include "replay/replay_check.h"
 #include "replay/replay_files.h"
-#include "replay/replay_player.h"
 
 namespace {
 std::string GameFileName(int number) {
@@ -46,22 +46,19 @@ bool RecordGamesInto(const std::string& dir, std::ostream& err) {
 int VerifyReplay(const std::string& path, std::ostream& out, std::ostream& err) {
   try {
     const TReplay replay = ReadReplayFile(path);
-    // States only: the picture is not kept, so it is painted into a one-pixel surface.
-    TReplayPlayer player(replay, TReplayPlayerOptions{nullptr, nullptr, false});
+    std::unique_ptr<TReplayCheck> check;
     try {
-      player.Start();
+      check = std::make_unique<TReplayCheck>(replay);
     } catch (const EReplayError& error) {
       throw EReplayError(path + ": " + error.what());
     }
-    while (player.Step()) {
-    }
-    out << GameStateJson(player.Form()).dump() << '\n';
+    out << GameStateJson(check->Form()).dump() << '\n';
     if (replay.CheatKeysUsed()) out << "cheat keys used\n";
-    if (const auto difference = player.Difference()) {
+    if (const auto& difference = check->Difference()) {
       out << "differs: " << *difference << '\n' << std::flush;
       return kExitRunnerFailure;
     }
-    const TReplayResult reached = player.Reached();
+    const TReplayResult& reached = check->Reached();
     out << "verified " << int{reached.GameMode} << ' ' << reached.LevelNumber << ' '
         << reached.Score << '\n'
         << std::flush;
