@@ -6,9 +6,11 @@
 #include "play/game_state.h"
 #include "replay/game_digest.h"
 #include "replay/gameplay_fingerprint.h"
+#include "replay/replay_shelf.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
 #include "store/random.h"
+#include "text/strings.h"
 
 namespace {
 // The music chooses among the three play songs.
@@ -20,6 +22,7 @@ struct TRecorderState {
   std::optional<TReplay> Recording;        // the game being recorded
   uint64_t Digest = 0;                     // of the frames recorded so far
   bool MusicDrew = false;
+  bool InNameEntry = false;  // the frame began in the name entry
   bool Playing = false;
   bool PlaybackDrawDue = false;
   int32_t PlaybackSongTurn = 0;
@@ -42,6 +45,7 @@ void FinishGame() {
   state.Recording.reset();
   replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState,
                     FinishDigest(state.Digest)};
+  ShelveReplay(replay);
   if (state.Sink) state.Sink(replay);
 }
 }  // namespace
@@ -55,6 +59,7 @@ TReplayFrameScope::TReplayFrameScope(const TMainForm& form, int32_t lagCount)
   TRecorderState& state = State();
   state.MusicDrew = false;
   state.ModeChoice.reset();
+  state.InNameEntry = ScreenState == ssNameEntry;
   if (state.Playing || state.Recording || ScreenState != ssModeChoice) return;
   state.ModeChoice = TReplayStart{RandomSeedInUse(),
                                   RandomDrawCount(),
@@ -72,6 +77,11 @@ TReplayFrameScope::~TReplayFrameScope() {
     return;
   }
   try {
+    // A name entered for a new record: the game that made it stays with the record.
+    if (state.InNameEntry && ScreenState == ssHallOfFame && Game.NewRecord != 0 &&
+        Game.GameMode >= 1 && Game.GameMode <= 3 && !Game.EnteredName.empty()) {
+      TieLatestGameToRecord(Game.GameMode - 1, Game.EnteredName, IntToText(Game.Score));
+    }
     if (!state.Recording && state.ModeChoice && ScreenState == ssPlay) {
       state.Recording.emplace();
       state.Recording->GameplayFingerprint = GameplayFingerprint();

@@ -9,6 +9,7 @@
 #include "platform/headless/replay_options.h"
 #include "platform/headless/runner.h"
 #include "platform/process_setup.h"
+#include "replay/replay_shelf.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     UseMemoryHighScoreStore();
   } else {
     UseHighScoreStoreFile(storeFile);
+    if (!storeFail) KeepReplaysBeside(storeFile);
   }
   SetHighScoreStoreFailing(storeFail);
 
