@@ -87,6 +87,9 @@ class TShelf {
   std::map<std::string, std::string> memory_;
 };
 
+int shelvedGames = 0;
+std::string latestGame;
+
 TShelf& Shelf() {
   static TShelf shelf;
   return shelf;
@@ -180,8 +183,18 @@ void KeepReplaysBeside(const std::string& storeFile) {
 void ShelveReplay(const TReplay& replay) {
   const std::vector<int> numbers = Shelf().GameNumbers();
   const int next = numbers.empty() ? 1 : numbers.back() + 1;
-  Shelf().Write(GameName(next), EncodeReplay(replay));
+  latestGame = EncodeReplay(replay);
+  ++shelvedGames;
+  Shelf().Write(GameName(next), latestGame);
   DropOldGames(ReadTies());
+}
+
+int ShelvedGameCount() {
+  return shelvedGames;
+}
+
+const std::string& LatestShelvedGame() {
+  return latestGame;
 }
 
 void TieLatestGameToRecord(int table, const std::string& name, const std::string& score) {

@@ -17,5 +17,8 @@ void ShelveReplay(const TReplay& replay);
 // The latest game made the record (table 0..2, name, score) just stored: it stays while the
 // record is in the tables; games of records pushed out go.
 void TieLatestGameToRecord(int table, const std::string& name, const std::string& score);
+// Games kept in this process so far, and the file of the latest (empty before the first).
+int ShelvedGameCount();
+const std::string& LatestShelvedGame();
 // The game behind hall-of-fame entry 0..29 (table = entry / 10), when it is kept.
 std::optional<TReplay> ReplayOfRecord(int entry);

@@ -1,6 +1,6 @@
 # Copies the page, the favicon and the data set into the site folder (only what changed) and
 # writes data/files.json, the list of data files the page fetches.
-foreach(file index.html page.js)
+foreach(file index.html page.js replays.js)
   file(COPY_FILE ${PAGE_DIR}/${file} ${SITE_DIR}/${file} ONLY_IF_DIFFERENT)
 endforeach()
 if(ICON)
