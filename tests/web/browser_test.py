@@ -156,6 +156,33 @@ class PageTest(unittest.TestCase):
         self.assertEqual(again['HallNames'], hall['HallNames'])
         self.assertEqual(again['HallScores'], hall['HallScores'])
 
+    def test_a_game_offered_as_a_link_replays_and_verifies(self):
+        self.open_page()
+        self.choose_mode('trenink a')
+        time.sleep(1.5)
+        self.press(Keys.SPACE)
+        self.press(Keys.ESCAPE)
+        self.wait_for(lambda s: s['Game']['QuitPrompt'] != 0, what='the quit prompt')
+        self.press(Keys.ENTER)
+        self.wait_for(lambda s: s['ScreenState'] == MENU, what='the way back to the menu')
+        link = None
+        for _ in range(50):
+            link = self.driver.execute_script(
+                'const f = document.getElementById("replay-link"); return f && f.value')
+            if link:
+                break
+            time.sleep(0.1)
+        self.assertRegex(link or '', r'#replay=[A-Za-z0-9_-]+$', 'no link offered after the game')
+        self.driver.get(link)
+        for _ in range(600):
+            result = self.driver.execute_script('return brunivalReplayResult()')
+            if result:
+                break
+            time.sleep(0.1)
+        self.assertEqual((result or {}).get('verified'), True, result)
+        self.assertEqual(result['mode'], 4)
+        self.wait_for(lambda s: s['ScreenState'] == MENU, what='the menu after the replay')
+
     def test_sound_plays_after_the_first_key(self):
         menu = self.open_page('?seed=1')
         self.assertEqual(menu['HlMenu']['Items'][2], 'hiscores', "the browser's language (English)")
