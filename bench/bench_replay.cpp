@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <random>
 
-#include "platform/backend.h"
+#include "platform/null_backend.h"
 #include "replay/frame_recorder.h"
 #include "replay/gameplay_fingerprint.h"
 #include "replay/replay_check.h"
@@ -58,25 +58,11 @@ void BM_VerifyTenMinuteGame(benchmark::State& state) {
 }
 BENCHMARK(BM_VerifyTenMinuteGame)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-struct StillClock : IClock {
-  uint32_t Milliseconds() override { return 0; }
-};
-struct NoDisplay : IDisplayBackend {
-  bool Open(int32_t, int32_t, bool) override { return true; }
-  void Close() override {}
-  bool CanPresent() override { return true; }
-  void Present(const TDirectDrawSurface&) override {}
-};
-struct NoKeys : IKeyboardBackend {
-  bool IsForeground() override { return true; }
-  void ReadKeys(std::array<uint8_t, 256>&) override {}
-};
-
 // The recorder's share of a frame while a game is being recorded.
 void BM_RecordOneFrame(benchmark::State& state) {
-  StillClock clock;
-  NoDisplay display;
-  NoKeys keys;
+  TStillClock clock;
+  TNoPicture display;
+  TNoKeys keys;
   TMainForm form(TPlatform{clock, display, keys, nullptr});
   ScreenState = ssModeChoice;
   {

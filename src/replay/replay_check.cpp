@@ -3,26 +3,10 @@
 #include <exception>
 
 #include "media/media_events.h"
-#include "platform/backend.h"
+#include "platform/null_backend.h"
 #include "replay/replay_player.h"
 #include "shell/main_form.h"
 #include "store/random.h"
-
-namespace {
-struct TStillClock : IClock {
-  uint32_t Milliseconds() override { return 0; }
-};
-struct TNoPicture : IDisplayBackend {
-  bool Open(int32_t, int32_t, bool) override { return true; }
-  void Close() override {}
-  bool CanPresent() override { return true; }
-  void Present(const TDirectDrawSurface&) override {}
-};
-struct TNoKeys : IKeyboardBackend {
-  bool IsForeground() override { return true; }
-  void ReadKeys(std::array<uint8_t, 256>&) override {}
-};
-}  // namespace
 
 struct TReplayCheck::TMachine {
   TStillClock Clock;
