@@ -152,6 +152,26 @@ def main():
             print(f"mode {mode}: {frames} frames, {len(replay)} bytes, {out[-1]}")
             shutil.rmtree(os.path.join(work, "rec"))
 
+        # A game played after another in the same run starts from what that one left; its
+        # replay, played from a fresh start-up, must reach the same states.
+        first, _ = game_script(2, rng)
+        second, start = game_script(4, rng)
+        back = ["frames 100 100", "frame 16 esc", "frame 16", "frames 10 100", "frame 16 esc",
+                "frame 16"]
+        lines = first + back + second[1:]
+        start += len(first) + len(back) - 1
+        run(reference + ["--seed", "9", "--record", "rec"], work, "\n".join(lines) + "\n")
+        replay = open(os.path.join(work, "rec", "game-0002.replay"), "rb").read()
+        _, frames, _ = runs(unpack(replay))
+        cut = "\n".join(lines[: start + frames] + ["state"]) + "\n"
+        original = run(reference + ["--seed", "9"], work, cut).stdout.splitlines()[-1]
+        for runner in [reference] + others:
+            out = run(runner + ["--verify", "rec/game-0002.replay"], work).stdout.splitlines()
+            if not out[-1].startswith("verified 4 "):
+                sys.exit(f"the second game of a run through {shlex.join(runner)}: {out[-1]}")
+            compare(original, out[0], "the second game of a run")
+        print(f"the second game of a run: {out[-1]}")
+
         # Refusals, by the last replay (mode 5): one key changed in the middle of play (with a
         # valid checksum), truncated, other gameplay data, missing.
         expanded = [r for n, lag, bits in frame_runs for r in [(lag, bits)] * n]
