@@ -20,9 +20,11 @@ TReplayPlayer::TReplayPlayer(TMainForm& form, TReplay replay)
 }
 
 TReplayPlayer::~TReplayPlayer() {
+  SetReplayPlayback(false);
+  // A watch held past its window's life (the game closed while watching) has nothing to give back.
+  if (MainForm != &form_) return;
   form_.DXInput.Keyboard.ForcedKeys = nullptr;
   form_.DXDraw.ForcedDrawable.reset();
-  SetReplayPlayback(false);
 }
 
 void TReplayPlayer::Start() {

@@ -40,7 +40,7 @@ TReplayWatch::TReplayWatch(TMainForm& form, TReplay replay, TWatchReturn back)
 }
 
 TReplayWatch::~TReplayWatch() {
-  if (!finished_) Leave();
+  if (!finished_ && MainForm == &form_) Leave();
 }
 
 void TReplayWatch::PlayDueFrames(int32_t lagCount) {
