@@ -1,6 +1,6 @@
 // FNV-1a 64 over little-endian fields: the same digest on every target.
 #pragma once
-#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <string_view>
 
@@ -16,7 +16,11 @@ class TFnv1a {
     for (int i = 0; i < 8; ++i)
       AddByte(static_cast<uint8_t>(static_cast<uint64_t>(value) >> (8 * i)));
   }
-  void Add(double value) { Add(std::bit_cast<int64_t>(value)); }
+  void Add(double value) {
+    int64_t bits = 0;  // memcpy: not every target's library has std::bit_cast
+    std::memcpy(&bits, &value, sizeof bits);
+    Add(bits);
+  }
   uint64_t Value() const { return hash_; }
 
  private:
