@@ -80,7 +80,8 @@
     const copy = document.createElement('button');
     copy.type = 'button';
     copy.tabIndex = -1;
-    copy.textContent = 'Kopírovat odkaz na záznam / copy the replay link';
+    copy.textContent = 'odkaz na záznam / replay link';
+    copy.title = 'Kopírovat / copy';
     copy.addEventListener('click', () => {
       field.select();
       if (navigator.clipboard) navigator.clipboard.writeText(link).catch(() => {});
