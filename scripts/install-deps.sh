@@ -9,7 +9,7 @@ packages=(
   xvfb xdotool openbox imagemagick x11-utils
   desktop-file-utils appstream groff-base valgrind pngquant
   dpkg-dev emscripten g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
-  chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium python3-pefile
 )
 # The cross builds compile their libraries from Debian's source packages (scripts/build-deps.sh).
 sources=/etc/apt/sources.list.d/debian.sources

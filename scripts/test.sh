@@ -10,9 +10,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-# The Windows zip, cross-built; under Wine the game in a real window, records through the runner.
-./scripts/windows.sh
-tests/windows/wine_test.sh build-win64/Brunival-win64.zip build-win64/brunival-headless.exe \
+# The Windows zip, cross-built; under Wine its resources and texts, the game in a real window,
+# records through the runner.
+zip=$(./scripts/windows.sh | tail -n 1)
+tests/windows/wine_test.sh "$zip" build-win64/brunival-headless.exe build/brunival-headless \
   build-win64/artefacts
 # The same runner scripts through the Linux and the Windows runner: the same states and bytes.
 wine_prefix=$(mktemp -d)
@@ -26,6 +27,9 @@ rm -rf "$wine_prefix"
 # The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
 # byte for byte; the page is played in headless Chromium in real time with real key events.
 ./scripts/web.sh --build-only
+version=$(build/brunival-headless --version)
+[ "$(node build-web/brunival-headless.js --version)" = "$version" ] ||
+  { echo "FAIL: the Node.js runner's --version differs from '$version'"; exit 1; }
 tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
 python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
   -- node build-web/brunival-headless.js

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows game with MinGW-w64 and packs build-win64/Brunival-win64.zip: the game,
-# its data set, a README for players and the licence texts of every library built in.
+# Cross-builds the Windows game with MinGW-w64 and packs build-win64/Brunival-VERSION-win64.zip:
+# the game, its data set, a README for players and the licence texts of every library built in,
+# as .txt files with Windows line ends, so that Notepad opens them with a double click.
 # A native build (build/) supplies the data set, the icon and the font generator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,19 +25,28 @@ cmake --fresh -S . -B build-win64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${
   -DBRUNIVAL_HOST_BUILD="$root/build" -DBRUNIVAL_TESTS=OFF -DBRUNIVAL_BENCH=OFF
 cmake --build build-win64 -j "$jobs" --target brunival brunival-headless
 
+version=$(sed -n 's/^project(brunival VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "windows.sh: no version in CMakeLists.txt" >&2; exit 1; }
+zip_file=build-win64/Brunival-$version-win64.zip
 stage=build-win64/zip/Brunival
-rm -rf build-win64/zip build-win64/Brunival-win64.zip
+rm -rf build-win64/zip build-win64/Brunival-*win64.zip
 mkdir -p "$stage/mod" "$stage/lang" "$stage/licenses"
 x86_64-w64-mingw32-strip -o "$stage/brunival.exe" build-win64/brunival.exe
 cp build/data/grafika.dat build/data/zvuky.dat build/data/nexoda.cfg "$stage/"
 cp build/data/mod/*.mod build/data/mod/*.xm "$stage/mod/"
 cp build/data/lang/*.txt "$stage/lang/"
-sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 cp -r "$prefix/share/licenses/." "$stage/licenses/"
 # Linked in as well: the MinGW-w64 runtime and threads, GCC's runtime; painted into the data: DejaVu.
 for package in mingw-w64-x86-64-dev gcc-mingw-w64-x86-64-posix-runtime fonts-dejavu-core; do
   mkdir -p "$stage/licenses/$package"
   cp "/usr/share/doc/$package/copyright" "$stage/licenses/$package/copyright"
 done
-(cd build-win64/zip && zip -qrX ../Brunival-win64.zip Brunival)
-echo "$root/build-win64/Brunival-win64.zip"
+# Text for Notepad: CRLF line ends and a .txt name.
+crlf() { sed 's/\r*$/\r/' "$1"; }
+find "$stage/licenses" -type f -print0 | while IFS= read -r -d '' file; do
+  crlf "$file" >"$file.crlf" && rm "$file" && mv "$file.crlf" "${file%.txt}.txt"
+done
+sed "s/@VERSION@/$version/g" packaging/windows/README.txt >"$stage/README.txt.lf"
+crlf "$stage/README.txt.lf" >"$stage/README.txt" && rm "$stage/README.txt.lf"
+(cd build-win64/zip && zip -qrX "../$(basename "$zip_file")" Brunival)
+echo "$root/$zip_file"

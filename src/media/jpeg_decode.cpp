@@ -7,6 +7,7 @@
 
 #include "media/dib.h"
 #include "media/jpeg_error.h"
+#include "platform/process_setup.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ void LimitScans(j_common_ptr cinfo) {
 // only one the WebAssembly and Windows builds have: with the C one everywhere, every target draws
 // the same pixels. The library reads this switch once, at its first use.
 void UsePortableInverseDct() {
-#ifndef _WIN32
-  [[maybe_unused]] static const int set = setenv("JSIMD_FORCENONE", "1", 1);
-#endif
+  [[maybe_unused]] static const bool set = (SetProcessEnvironment("JSIMD_FORCENONE", "1"), true);
 }
 
 // Only C objects and objects constructed by the caller live between setjmp and longjmp, so the

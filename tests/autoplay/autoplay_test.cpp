@@ -1,6 +1,7 @@
 // The automatic player against the real game and data set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <vector>
@@ -36,7 +37,22 @@ struct TPress {
   int32_t Up;
 };
 
-TEST_F(AutoplayTest, HandsReactThenPressOneKeyPerCellAndSpace) {
+// The presses a hand makes while the atom stays in hand (no frame runs), up to `until` ms.
+std::vector<TPress> PressesOf(THandModel& hand, int32_t until) {
+  std::vector<TPress> presses;
+  int32_t held = 0;
+  for (int32_t now = 0; now < until; now += 10) {
+    const auto keys = hand.KeysFor(now);
+    int32_t key = 0;
+    for (int32_t k = 0; k < 256; ++k) key = keys[k] ? k : key;
+    if (key != 0 && held == 0) presses.push_back({key, now, 0});
+    if (key == 0 && held != 0) presses.back().Up = now;
+    held = key;
+  }
+  return presses;
+}
+
+TEST_F(AutoplayTest, HandsThinkThenPressOneKeyPerCellAndSpaceWithTheirSlips) {
   StartGame(1);
   Game.Phase = phPlay;
   PlaceAtom(4, 3, 1);
@@ -48,28 +64,56 @@ TEST_F(AutoplayTest, HandsReactThenPressOneKeyPerCellAndSpace) {
   EXPECT_EQ(std::abs(move.Col - 1) + std::abs(move.Row - 1), 4);
   EXPECT_EQ(Game.Board[move.Col][move.Row].Kind, 0);
 
-  THandModel hand;
-  std::vector<TPress> presses;
-  int32_t held = 0;
-  // No frame runs, so the atom stays in hand: stop before the next decision would come.
-  for (int32_t now = 0; now < 1200; now += 10) {
-    const auto keys = hand.KeysFor(now);
-    int32_t key = 0;
-    for (int32_t k = 0; k < 256; ++k) key = keys[k] ? k : key;
-    if (key != 0 && held == 0) presses.push_back({key, now, 0});
-    if (key == 0 && held != 0) presses.back().Up = now;
-    held = key;
-  }
+  // No random tail: 300 ms and 100 ms for the one atom standing.
+  TPlayerProfile steady{"steady", 300, 100, 0.0, 100, 50, 1.0, 0.0, 0.0};
+  THandModel hand(steady, 1);
+  std::vector<TPress> presses = PressesOf(hand, 1400);
   ASSERT_EQ(presses.size(), 5u);
-  EXPECT_EQ(presses.front().Down, kReactionMs);
+  EXPECT_EQ(presses.front().Down, 400);
   for (size_t i = 0; i < presses.size(); ++i) {
-    EXPECT_EQ(presses[i].Up - presses[i].Down, kKeyHoldMs);
+    EXPECT_NEAR(presses[i].Up - presses[i].Down, 100, 25);
     if (i > 0) {
-      EXPECT_EQ(presses[i].Down - presses[i - 1].Up, kKeyGapMs);
+      EXPECT_NEAR(presses[i].Down - presses[i - 1].Up, 50, 15);
     }
   }
   EXPECT_EQ(presses.back().Key, VK_SPACE);
   EXPECT_EQ(hand.Decisions(), 1);
+
+  // A careless hand: one arrow the wrong way and back, then Space still where it meant. Away
+  // from the edges, so that the wrong way is open.
+  steady.WrongDirection = 1.0;
+  Game.CursorCol = 2;
+  Game.CursorRow = 2;
+  const size_t steps = std::abs(move.Col - 2) + std::abs(move.Row - 2);
+  THandModel careless(steady, 1);
+  presses = PressesOf(careless, 600 + 150 * static_cast<int32_t>(steps + 3));
+  ASSERT_EQ(presses.size(), steps + 3);
+  int col = 2, row = 2;
+  for (const TPress& press : presses) {
+    col += press.Key == VK_RIGHT ? 1 : press.Key == VK_LEFT ? -1 : 0;
+    row += press.Key == VK_DOWN ? 1 : press.Key == VK_UP ? -1 : 0;
+  }
+  EXPECT_EQ(col, move.Col);
+  EXPECT_EQ(row, move.Row);
+  EXPECT_EQ(careless.Slips(), 1);
+}
+
+TEST(PlayerRandom, ThinkingTimesAreSkewedToTheRightAroundTheirMean) {
+  TPlayerRandom random(7);
+  double sum = 0.0, lowest = 1e9;
+  int aboveMean = 0;
+  constexpr int kDraws = 20000;
+  for (int i = 0; i < kDraws; ++i) {
+    const double factor = random.SkewedFactor(0.4);
+    sum += factor;
+    lowest = std::min(lowest, factor);
+    aboveMean += factor > 1.0 ? 1 : 0;
+  }
+  EXPECT_NEAR(sum / kDraws, 1.0, 0.01);
+  EXPECT_GE(lowest, 0.6) << "never quicker than the fixed part";
+  // A long right tail: fewer than half the thoughts take longer than the mean.
+  EXPECT_LT(aboveMean, kDraws * 0.42);
+  EXPECT_EQ(TPlayerRandom(7).Uniform(), TPlayerRandom(7).Uniform());
 }
 
 // Puts an atom of `kind` in hand, resting, on an arcade board with the given minimum size.
@@ -144,13 +188,24 @@ TEST_F(AutoplayTest, SeededGameIsWonAndReplaysIdentically) {
   EXPECT_TRUE(first.Won);
   EXPECT_GE(first.Molecules, Game.Level.MoleculeGoal);
   EXPECT_GT(first.TimeLeftMs, 0);
-  // Never faster than the hands allow: each atom costs at least the reaction and one press.
-  EXPECT_GE(first.PlayedMs, first.AtomsPlaced * (kReactionMs + kKeyHoldMs));
+  // Never faster than the hands allow: each atom costs at least the shortest thought and press.
+  const TPlayerProfile& average = AverageProfile();
+  EXPECT_GE(first.PlayedMs, first.AtomsPlaced * (average.ThinkBaseMs * (1 - average.ThinkTail) +
+                                                 average.KeyHoldMs * 0.8));
   EXPECT_EQ(first.PlayedMs, again.PlayedMs);
   EXPECT_EQ(first.AtomsPlaced, again.AtomsPlaced);
   EXPECT_EQ(first.AtomsWasted, again.AtomsWasted);
 
   const TGameOutcome other = table_->Play({1, 3, 12});
   EXPECT_NE(other.PlayedMs, first.PlayedMs);
+
+  // The same game at a quick and a beginner's pace: the quick hand places atoms faster.
+  TGameSetup quick = setup;
+  quick.Profile = *FindProfile("quick");
+  TGameSetup beginner = setup;
+  beginner.Profile = *FindProfile("beginner");
+  const TGameOutcome fast = table_->Play(quick);
+  const TGameOutcome slow = table_->Play(beginner);
+  EXPECT_GT(fast.AtomsPlaced * 1.0 / fast.PlayedMs, 1.3 * slow.AtomsPlaced / slow.PlayedMs);
 }
 }  // namespace

@@ -34,7 +34,7 @@ class DisplaySettingsFile : public ::testing::Test {
 };
 
 TEST(DisplaySettingsText, ReadsWhatItWrites) {
-  for (const TDisplaySettings settings :
+  for (const TDisplaySettings& settings :
        {TDisplaySettings{true, 0}, TDisplaySettings{false, 0}, TDisplaySettings{false, 2}}) {
     const std::string text = FormatDisplaySettings(settings);
     const auto read = ParseDisplaySettings(text);
@@ -57,6 +57,27 @@ TEST(DisplaySettingsText, ToleratesSpacingCommentsAndNewerKeys) {
   const auto integer = ParseDisplaySettings(FormatDisplaySettings({true, 0, TScaling::Integer}));
   ASSERT_TRUE(integer.has_value());
   EXPECT_EQ(integer->Scaling, TScaling::Integer);
+}
+
+TEST(DisplaySettingsText, MonitorNameIsAnOptionalLine) {
+  const TDisplaySettings docked{false, 1, TScaling::Sharp, "DELL U2415 (DP-2)"};
+  EXPECT_EQ(ParseDisplaySettings(FormatDisplaySettings(docked)), docked);
+  EXPECT_EQ(FormatDisplaySettings({false, 1}), "fullscreen=0\nmonitor=1\nscaling=sharp\n")
+      << "without a name the file is as older versions wrote it";
+  const auto old = ParseDisplaySettings("fullscreen=0\nmonitor=1\n");
+  ASSERT_TRUE(old.has_value());
+  EXPECT_EQ(old->MonitorName, "");
+  EXPECT_FALSE(ParseDisplaySettings("fullscreen=0\ndisplay=" + std::string(300, 'x')))
+      << "a name far too long to be a monitor's";
+}
+
+TEST(WindowSize, LargestWholeMultipleInTheWorkArea) {
+  // Work areas less a frame: 1080p with a task bar, 1440p, 4K, and screens too small for 2x.
+  EXPECT_EQ(WholeWindowFactor(640, 480, 1904, 992), 2);
+  EXPECT_EQ(WholeWindowFactor(640, 480, 2544, 1352), 2);
+  EXPECT_EQ(WholeWindowFactor(640, 480, 3824, 2072), 4);
+  EXPECT_EQ(WholeWindowFactor(640, 480, 1008, 720), 1);
+  EXPECT_EQ(WholeWindowFactor(640, 480, 600, 400), 1) << "never below the picture itself";
 }
 
 TEST(DisplaySettingsText, DamagedTextIsRefused) {

@@ -33,7 +33,9 @@ TEST(LanguageE2E, EnglishWalksTheMenusIntoAGameAndCzechStaysTheRunnersDefault) {
   EXPECT_EQ(run.Err, "");
   ASSERT_EQ(run.States.size(), 4u);
   EXPECT_EQ(run.States[0]["HlMenu"]["Items"][1], "settings");
+  EXPECT_EQ(run.States[0]["HlMenu"]["Items"][2], "hi-scores");
   EXPECT_EQ(run.States[1]["HlMenu"]["Items"][0], "arcade");
+  EXPECT_EQ(run.States[1]["HlMenu"]["Items"][1], "survival") << "a mode without an opponent";
   EXPECT_EQ(run.States[3]["Game"]["QuitPrompt"], 1);
   const TScreenshot englishBriefing = english.Screenshot("briefing.png");
 

@@ -185,7 +185,7 @@ class PageTest(unittest.TestCase):
 
     def test_sound_plays_after_the_first_key(self):
         menu = self.open_page('?seed=1')
-        self.assertEqual(menu['HlMenu']['Items'][2], 'hiscores', "the browser's language (English)")
+        self.assertEqual(menu['HlMenu']['Items'][2], 'hi-scores', "the browser's language (English)")
         self.assertFalse(self.driver.execute_script('return !!window.brunivalAudioContext'))
         self.press(Keys.DOWN)
         time.sleep(1.5)

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # The Windows zip under Wine, in a prefix whose AppData folder is "C:\users\Jiří\AppData\Roaming"
-# and with the game unpacked into a folder named with non-ASCII letters too. The real window: the
-# intro, the menu in a 640x480 window after Alt+Enter (pixel for pixel the Windows runner's
-# picture), "trenink a" started and atoms put down with real key presses, the quit prompt and
-# question, exit 0, and the window choice found at the next start. Then the runner stores two
-# records one after the other in that AppData folder and a third run reads both back.
-# Usage: wine_test.sh ZIP HEADLESS_EXE ARTEFACT_DIR. Exit 77 (skipped) when a tool is missing.
+# and with the game unpacked into a folder named with non-ASCII letters too. First what the files
+# say: the resources (manifest, icon, version), --version of both programs, the README and the
+# licences as Windows text. The real window, started by its full path from another folder with
+# no --lang: the intro, the English menu in a 640x480 window after Alt+Enter (pixel for pixel the
+# Linux runner's English picture), "trenink a" started and atoms put down with real key presses,
+# the quit prompt and question, exit 0, and the window choice found at the next start, when a
+# second copy hands over to the first and exits. The log, the one before it, and a mistyped
+# option's message box. Then the runner stores two records one after the other in that AppData
+# folder and a third run reads both back.
+# Usage: wine_test.sh ZIP HEADLESS_EXE LINUX_HEADLESS ARTEFACT_DIR. Exit 77 (skipped) when a
+# tool is missing.
 set -u
 zip=$1
 runner=$2
-artefacts=$3
+linux_runner=$(realpath "$3")
+artefacts=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../x_session.sh"
 require_tools wine Xvfb openbox xdotool xdpyinfo import convert compare unzip
@@ -17,8 +23,10 @@ require_tools wine Xvfb openbox xdotool xdpyinfo import convert compare unzip
 mkdir -p "$artefacts"
 fail() {
   echo "FAIL: $*"
-  [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artefacts/wine_failure.png"
-  [ -f "$work/game.log" ] && tail -20 "$work/game.log"
+  # The screen as it is now, or else the last picture taken.
+  import -window root "$artefacts/wine_failure.png" 2>/dev/null ||
+    { [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artefacts/wine_failure.png"; }
+  [ -f "$work/game.log" ] && grep -v "^ALSA lib" "$work/game.log" | tail -20
   exit 1
 }
 
@@ -39,15 +47,33 @@ mkdir -p "$game_dir"
 unzip -q "$zip" -d "$game_dir" || fail "the zip could not be unpacked"
 game_dir="$game_dir/Brunival"
 
-# The runner's menu: what the window must show once the intro is over (in English: the game
-# then also proves it finds the catalogues it ships).
+# The files as Windows and a player read them.
 cp "$runner" "$game_dir/"
-(cd "$game_dir" && printf 'frames 390 20\nscreenshot menu.png\n' |
-  wine brunival-headless.exe --seed 1 --lang en >/dev/null 2>"$work/runner.log") ||
-  fail "the Windows runner failed: $(cat "$work/runner.log")"
+version=$(basename "$zip" | sed -n 's/^Brunival-\(.*\)-win64\.zip$/\1/p')
+[ -n "$version" ] || fail "the zip's name carries no version: $(basename "$zip")"
+/usr/bin/python3 "$here/pe_resources.py" "$game_dir/brunival.exe" "$version" || fail "resources"
+for program in brunival brunival-headless; do
+  said=$(cd "$work" && wine "$game_dir/$program.exe" --version 2>/dev/null | tr -d '\r')
+  [ "$said" = "$program $version" ] || fail "$program.exe --version said '$said'"
+done
+grep -q "^Brunival $version for Windows" "$game_dir/README.txt" || fail "README.txt: no version"
+grep -q "Extract" "$game_dir/README.txt" && grep -q "SmartScreen" "$game_dir/README.txt" ||
+  fail "README.txt should say to extract the zip and explain SmartScreen"
+for text in "$game_dir/README.txt" "$game_dir"/licenses/*/*; do
+  case $text in *.txt) ;; *) fail "not a .txt: $text" ;; esac
+  grep -qv $'\r$' "$text" && fail "not CRLF throughout: $text"
+done
 
+# The Linux runner's English menu: what the window must show once the intro is over. The game
+# is started without --lang: it proves that it follows the system's language and finds the
+# catalogues it ships.
+(cd "$game_dir" && printf 'frames 390 20\nscreenshot menu.png\n' |
+  "$linux_runner" --seed 1 --lang en >/dev/null 2>"$work/runner.log") ||
+  fail "the Linux runner failed: $(cat "$work/runner.log")"
+
+# From another folder by its full path, as a shortcut starts it: it must find its data.
 start_game() {
-  (cd "$game_dir" && exec wine brunival.exe --lang en) >"$work/game.log" 2>&1 &
+  (cd "$work" && exec wine "$game_dir/brunival.exe" "$@") >"$work/game.log" 2>&1 &
   game_pid=$!
   pids+=("$game_pid")
 }
@@ -57,7 +83,8 @@ press() {
   hold_key "$1"
   sleep "${2:-0.5}"
 }
-game_window() { xdotool search --onlyvisible --name "^Brunival$" 2>/dev/null | head -1; }
+game_windows() { xdotool search --onlyvisible --name "^Brunival$" 2>/dev/null; }
+game_window() { game_windows | head -1; }
 window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
 wait_for_exit() {
   for _ in $(seq 150); do alive || break; sleep 0.1; done
@@ -104,15 +131,14 @@ sleep 1
 shoot "$window"
 cp "$work/shot.png" "$artefacts/wine_menu_window.png"
 difference=$(compare -metric AE "$game_dir/menu.png" "$work/shot.png" null: 2>&1)
-[ "$difference" = 0 ] || fail "the windowed menu differs from the runner's in $difference pixels"
+[ "$difference" = 0 ] ||
+  fail "the windowed menu differs from the Linux English one in $difference pixels"
 
 # The mode choice, its fourth entry ("trenink a"), the briefing, then atoms as they arrive.
 press Return 1.5
 shoot "$window"
-if [ "$(compare -metric AE "$game_dir/menu.png" "$work/shot.png" null: 2>&1)" = 0 ]; then
-  echo "note: the first Enter after Alt+Enter was taken for the chord's; pressed again"
-  press Return 1.5
-fi
+[ "$(compare -metric AE "$game_dir/menu.png" "$work/shot.png" null: 2>&1)" = 0 ] &&
+  fail "the first Enter after Alt+Enter was lost (taken for the chord's)"
 press Down
 press Down
 press Down
@@ -133,17 +159,47 @@ echo "after the moves: $board board pixels and $score score pixels changed"
 
 # The quit prompt (Esc, Enter) back to the main menu, then its quit question.
 press Escape 1
-press Return 2
+press Return 3
 quit_from_menu
 
 # The next start comes back in the window it was left in.
 start_game
 window=$(window_640x480 120)
 [ -n "$window" ] || fail "the remembered window did not come back"
-sleep 10 # the intro runs into the menu
+# A second copy, with other options even, hands over to the first and exits.
+(cd "$work" && exec wine "$game_dir/brunival.exe" --scaling=integer) >"$work/second.log" 2>&1 &
+second=$!
+for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy did not exit"
+wait "$second" || fail "the second copy exited with status $?"
+sleep 1 # the first copy's window may be remapped as it comes forward
+[ "$(game_windows | wc -l)" = 1 ] || fail "expected one game window, found $(game_windows | wc -l)"
+alive || fail "the first copy ended when the second started"
+sleep 8 # the intro runs into the menu
 quit_from_menu
-[ -f "$appdata/brunival.log" ] || fail "no brunival.log in $appdata"
-[ -s "$appdata/brunival.log" ] && echo "the game reported: $(cat "$appdata/brunival.log")"
+log=$appdata/brunival.log
+[ -f "$appdata/brunival.old.log" ] || fail "the first run's log was not kept as brunival.old.log"
+head -1 "$log" | grep -q "^brunival $version, Windows [0-9]*\.[0-9]*\.[0-9]*" ||
+  fail "the log should start with the version and the Windows build: $(head -1 "$log")"
+sed -n 2p "$log" | grep -q "^SDL 2\.[0-9.]*, video windows, audio " ||
+  fail "the log's second line should name SDL's drivers: $(sed -n 2p "$log")"
+echo "the game's log: $(cat "$log")"
+
+# A mistyped option: a message box says so (and where the log is); Enter closes it.
+start_game --scaling=smooth
+box=""
+for _ in $(seq 60); do box=$(game_window) && [ -n "$box" ] && break; sleep 0.5; done
+[ -n "$box" ] || fail "no message box for a mistyped option"
+sleep 1
+shoot "$box"
+cp "$work/shot.png" "$artefacts/wine_error_box.png"
+xdotool windowactivate "$box" 2>/dev/null
+press Return 1
+for _ in $(seq 100); do alive || break; sleep 0.1; done
+alive && fail "the message box did not close with Enter"
+wait "$game_pid"
+[ $? = 2 ] || fail "a mistyped option should exit with status 2"
+grep -q "not understood: --scaling=smooth" "$log" || fail "the log should tell the mistyped option"
 
 # Two records, one after the other, in the same AppData store; a third run reads both back.
 store='C:\users\Jiří\AppData\Roaming\Brunival\hall-of-fame.store'

@@ -44,6 +44,10 @@ bool StillPlaying() {
 }
 }  // namespace
 
+uint32_t ArcadeSeed(uint32_t run, int level) {
+  return run * 20 + static_cast<uint32_t>(level - 1);
+}
+
 struct TAutoplayTable::TMachine {
   TScriptClock Clock;
   THeadlessDisplay Display;
@@ -74,10 +78,12 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
     Game.LevelNumber = setup.Level;
     Game.Level = ArcadeLevels.at(setup.Level);
     if (setup.TimeLimitMs > 0) Game.Level.TimeLimit = setup.TimeLimitMs;
+    if (setup.MoleculeGoal > 0) Game.Level.MoleculeGoal = setup.MoleculeGoal;
+    if (setup.SupplyIntervalMs > 0) Game.Level.SupplyInterval = setup.SupplyIntervalMs;
   }
   SkipBriefing();
 
-  THandModel hand;
+  THandModel hand(setup.Profile, setup.Seed);
   TGameOutcome outcome;
   int32_t now = 0;
   for (size_t frame = 0; StillPlaying() && now < kLongestModeGameMs; ++frame) {
@@ -100,6 +106,7 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
   outcome.PlayedMs = now;
   outcome.AtomsPlaced = hand.Decisions();
   outcome.Exchanges = hand.Exchanges();
+  outcome.Slips = hand.Slips();
   const bool result = ScreenState == ssPlay && Game.Phase == phResult;
   if (setup.Mode == 1 && result) {
     outcome.Won = true;

@@ -5,11 +5,17 @@
 #include <memory>
 #include <string>
 
+#include "player_profile.h"
+
 struct TGameSetup {
   uint8_t Mode = 1;   // 1 "arkada", 2 "bitva", 3 "destrukce"
   uint8_t Level = 1;  // arcade level 1..20
   uint32_t Seed = 1;
-  int32_t TimeLimitMs = 0;  // arcade: replaces the level's limit when not 0 (for tuning)
+  // Arcade, for tuning: when not 0 these replace the level's time limit, goal and supply interval.
+  int32_t TimeLimitMs = 0;
+  int32_t MoleculeGoal = 0;
+  int32_t SupplyIntervalMs = 0;
+  TPlayerProfile Profile = AverageProfile();
 };
 
 struct TGameOutcome {
@@ -20,7 +26,12 @@ struct TGameOutcome {
   int32_t AtomsPlaced = 0;  // decisions that put down (or exchanged) an atom
   int32_t AtomsWasted = 0;  // atoms blown away in closed structures below the minimum size
   int32_t Exchanges = 0;
+  int32_t Slips = 0;  // wrong-way arrows and exchanges nobody meant
 };
+
+// A run of "arkada" plays level after level with fresh seeds drawn from the run's number, so that
+// neighbouring levels never share a supply of atoms: run R plays level L with this seed.
+uint32_t ArcadeSeed(uint32_t run, int level);
 
 class TAutoplayTable {
  public:

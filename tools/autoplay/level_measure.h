@@ -21,15 +21,17 @@ struct TLevelFigures {
   double MoleculesPerMinute = 0.0;
   double WastedPerGame = 0.0;
   double MedianPlayedS = 0.0;  // bitva: survival; destrukce: time to clear, over wins
+  double AtomsPerMinute = 0.0;
   std::optional<uint32_t> WinningSeed;
 };
 
-// Games use seeds firstSeed, firstSeed + 1, ...
+// Games are runs firstRun, firstRun + 1, ...: an arcade level plays ArcadeSeed(run, level), the
+// other modes play the run's number as their seed.
 TLevelFigures MeasureLevel(TAutoplayTable& table, const TGameSetup& level, int32_t games,
-                           uint32_t firstSeed, std::ostream* perGame = nullptr);
+                           uint32_t firstRun, std::ostream* perGame = nullptr);
 
-// One line per game ("level,seed,won,played_ms,molecules,wasted") goes to perGame when given:
-// the time every win took tells what any shorter time limit would leave.
+// One line per game goes to perGame when given: the time every win took tells what any shorter
+// time limit would leave, and the runs' results, level by level, make whole runs of "arkada".
 void WriteGamesCsvHeader(std::ostream& out);
 void WriteFiguresCsvHeader(std::ostream& out);
 void WriteFiguresCsvRow(std::ostream& out, const TLevelFigures& figures);

@@ -1,15 +1,17 @@
 // brunival-autoplay: an automatic player that plays real games and measures how hard each level
-// is for a quick, careful person.
+// is for people: a quick, an average and a beginning player (`--profile`).
 //
 // How it plays. It runs the real main window, frame by frame at 60 Hz (17, 17, 16 ms), with no
 // drawing and no sound device, and holds keys exactly as a keyboard would report them. It reads
 // only what the screen shows: the board (atoms, bonds, free electrons), the atom in hand, the
 // cursor, and the level's minimum size from the briefing.
 //
-// Its hands: once the atom in hand is seen resting at the foot of the column, it waits 250 ms of
-// game time, then decides once. It walks the cursor one cell per key press (held 100 ms,
-// released 50 ms), horizontal steps first, and presses Space the same way. The reaction time is
-// counted only after the previous presses are over, so it never decides while still moving.
+// Its hands (hand_model.h, player_profile.h): once the atom in hand is seen resting at the foot
+// of the column, it thinks for a time that grows with the atoms on the board and varies like a
+// person's, then decides once. It walks the cursor one cell per key press, horizontal steps
+// first, and presses Space; sometimes an arrow goes the wrong way and is undone, sometimes Space
+// lands one cell off on an atom and exchanges it. Whether it thinks of exchanging at all is
+// drawn per decision. The thinking time is counted only after the previous presses are over.
 //
 // Its judgement: every empty cell, and every atom an exchange could replace, is tried with the
 // game's own bonding and structure rules on the real board, which is then put back. A trial is
@@ -39,13 +41,16 @@
 // not shrink meanwhile); it is how an atom that can never close, such as a seeded four on the
 // edge, leaves the board.
 //
-// Seeded: the game's one random generator is seeded per game, so a seed replays the same game.
+// Seeded: the game's one random generator is seeded per game, and the player's slips and pace come
+// from its own generator seeded from the same seed, so a seed replays the same game.
+#include <array>
 #include <charconv>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,14 +63,17 @@
 
 namespace {
 int Usage(const std::string& message) {
-  std::cerr << "brunival-autoplay: " << message << "\n"
-            << "usage: brunival-autoplay [--data DIR] measure [--games N] [--first-seed S]\n"
-               "                         [--levels LIST] [--csv FILE] [--games-csv FILE]\n"
-               "                         [--time-limit MS]\n"
-               "       brunival-autoplay [--data DIR] play LEVEL SEED\n"
-               "       brunival-autoplay [--data DIR] replay SEEDS-FILE\n"
-               "LEVEL is 1..20, bitva or destrukce; LIST is such names and ranges like 1-20,\n"
-               "separated by commas. A SEEDS-FILE has lines \"LEVEL SEED\" that must each win.\n";
+  std::cerr
+      << "brunival-autoplay: " << message << "\n"
+      << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
+         "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
+         "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
+         "  play LEVEL SEED\n"
+         "  band BAND-FILE\n"
+         "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
+         "destrukce; LIST is such names and ranges like 1-20, separated by commas. Run R\n"
+         "plays arcade level L with the seed 20 R + L - 1. A BAND-FILE has the lines\n"
+         "\"runs FIRST COUNT\" and \"LEVEL LOWEST HIGHEST\": the games each level must win.\n";
   return 2;
 }
 
@@ -112,6 +120,8 @@ bool ParseLevelList(const std::string& list, std::vector<TGameSetup>& levels) {
   return !levels.empty();
 }
 
+TPlayerProfile Profile = AverageProfile();
+
 // Output files named relative to where the command was started, not to the data directory.
 std::filesystem::path StartDirectory;
 
@@ -121,8 +131,9 @@ std::string FromStartDirectory(const std::string& path) {
 
 int Measure(const std::vector<std::string>& args) {
   std::map<std::string, std::string> options = {
-      {"--games", "200"}, {"--first-seed", "1"}, {"--levels", "1-20,bitva,destrukce"},
-      {"--csv", ""},      {"--games-csv", ""},   {"--time-limit", "0"}};
+      {"--games", "200"}, {"--first-run", "1"}, {"--levels", "1-20,bitva,destrukce"},
+      {"--csv", ""},      {"--games-csv", ""},  {"--time-limit", "0"},
+      {"--goal", "0"},    {"--supply", "0"}};
   for (size_t i = 0; i < args.size(); i += 2) {
     if (!options.contains(args[i]) || i + 1 >= args.size()) {
       return Usage("bad measure option " + args[i]);
@@ -130,12 +141,15 @@ int Measure(const std::vector<std::string>& args) {
     options[args[i]] = args[i + 1];
   }
   uint32_t games = 0;
-  uint32_t firstSeed = 0;
+  uint32_t firstRun = 0;
   uint32_t timeLimit = 0;
-  if (!ParseNumber(options["--games"], games) || games == 0 ||
-      !ParseNumber(options["--first-seed"], firstSeed) ||
+  uint32_t goal = 0;
+  uint32_t supply = 0;
+  if (!ParseNumber(options["--goal"], goal) || !ParseNumber(options["--supply"], supply) ||
+      !ParseNumber(options["--games"], games) || games == 0 ||
+      !ParseNumber(options["--first-run"], firstRun) ||
       !ParseNumber(options["--time-limit"], timeLimit)) {
-    return Usage("--games, --first-seed and --time-limit take whole numbers");
+    return Usage("--games, --first-run, --time-limit, --goal and --supply take whole numbers");
   }
   const std::string list = options["--levels"];
   const std::string csvPath = options["--csv"];
@@ -158,7 +172,10 @@ int Measure(const std::vector<std::string>& args) {
   WriteFiguresCsvHeader(csv);
   for (TGameSetup level : levels) {
     level.TimeLimitMs = static_cast<int32_t>(timeLimit);
-    WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstSeed,
+    level.MoleculeGoal = static_cast<int32_t>(goal);
+    level.SupplyIntervalMs = static_cast<int32_t>(supply);
+    level.Profile = Profile;
+    WriteFiguresCsvRow(csv, MeasureLevel(table, level, static_cast<int32_t>(games), firstRun,
                                          gamesPath.empty() ? nullptr : &gamesFile));
   }
   return 0;
@@ -169,7 +186,9 @@ void PrintOutcome(const std::string& level, uint32_t seed, const TGameOutcome& o
             << ", played " << outcome.PlayedMs / 1000.0 << " s, time left "
             << outcome.TimeLeftMs / 1000 << " s, molecules " << outcome.Molecules << ", atoms "
             << outcome.AtomsPlaced << ", wasted " << outcome.AtomsWasted << ", exchanges "
-            << outcome.Exchanges << '\n';
+            << outcome.Exchanges << ", slips " << outcome.Slips << ", "
+            << (outcome.PlayedMs > 0 ? outcome.AtomsPlaced * 60000.0 / outcome.PlayedMs : 0.0)
+            << " atoms a minute\n";
 }
 
 // The board as the game ended, one cell as kind and free electrons ("." empty).
@@ -193,49 +212,73 @@ int PlayOne(const std::vector<std::string>& args) {
   if (args.size() != 2 || !ParseLevel(args[0], setup) || !ParseNumber(args[1], setup.Seed)) {
     return Usage("play needs LEVEL SEED");
   }
+  setup.Profile = Profile;
   TAutoplayTable table;
   PrintOutcome(args[0], setup.Seed, table.Play(setup));
   PrintBoard();
   return 0;
 }
 
-// Every listed seed must still win its level; a line that does not is named.
-int Replay(const std::vector<std::string>& args) {
-  if (args.size() != 1) return Usage("replay needs one seeds file");
+// Every arcade level must win a number of the given runs within its band; a level outside is
+// named. The bands are what the measurement on other runs predicts (scripts/levels.sh).
+int CheckBands(const std::vector<std::string>& args) {
+  if (args.size() != 1) return Usage("band needs one band file");
   std::ifstream file(FromStartDirectory(args[0]));
   if (!file) return Usage("cannot read " + args[0]);
-  TAutoplayTable table;
+  uint32_t firstRun = 0;
+  uint32_t runs = 0;
+  std::vector<std::array<uint32_t, 3>> bands;
   std::string line;
-  int lineNumber = 0;
-  int failures = 0;
-  int replayed = 0;
-  while (std::getline(file, line)) {
-    ++lineNumber;
+  for (int lineNumber = 1; std::getline(file, line); ++lineNumber) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
-    std::string level;
-    std::string seedText;
-    TGameSetup setup;
-    if (!(fields >> level >> seedText) || !ParseLevel(level, setup) ||
-        !ParseNumber(seedText, setup.Seed)) {
-      std::cerr << args[0] << ':' << lineNumber << ": expected \"LEVEL SEED\"\n";
+    std::string first;
+    std::array<std::string, 2> numbers;
+    fields >> first >> numbers[0] >> numbers[1];
+    std::array<uint32_t, 3> band{};
+    const bool numbersRead = ParseNumber(numbers[0], band[1]) && ParseNumber(numbers[1], band[2]);
+    if (first == "runs" && numbersRead) {
+      firstRun = band[1];
+      runs = band[2];
+    } else if (ParseNumber(first, band[0]) && band[0] >= 1 && band[0] <= 20 && numbersRead) {
+      bands.push_back(band);
+    } else {
+      std::cerr << args[0] << ':' << lineNumber
+                << ": expected \"runs FIRST COUNT\" or \"LEVEL LOWEST HIGHEST\"\n";
       return 2;
     }
-    const TGameOutcome outcome = table.Play(setup);
-    ++replayed;
-    PrintOutcome(level, setup.Seed, outcome);
-    if (!outcome.Won) ++failures;
   }
-  std::cout << replayed - failures << " of " << replayed << " seeds still win\n";
-  return failures == 0 && replayed > 0 ? 0 : 1;
+  if (runs == 0 || bands.empty()) return Usage(args[0] + " names no runs or no levels");
+  TAutoplayTable table;
+  int outside = 0;
+  for (const auto& [level, lowest, highest] : bands) {
+    TGameSetup setup;
+    setup.Level = static_cast<uint8_t>(level);
+    setup.Profile = Profile;
+    const TLevelFigures figures = MeasureLevel(table, setup, static_cast<int32_t>(runs), firstRun);
+    const auto wins = static_cast<uint32_t>(figures.Wins);
+    const bool inside = wins >= lowest && wins <= highest;
+    outside += inside ? 0 : 1;
+    std::cout << "level " << level << ": won " << wins << " of " << runs << ", band " << lowest
+              << ".." << highest << (inside ? "" : "  OUTSIDE") << '\n';
+  }
+  std::cout << (outside == 0 ? "every level inside its band\n" : "levels outside their band\n");
+  return outside == 0 ? 0 : 1;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   StartDirectory = std::filesystem::current_path();
-  if (args.size() >= 2 && args[0] == "--data") {
-    if (chdir(args[1].c_str()) != 0) return Usage("cannot enter " + args[1]);
+  while (args.size() >= 2 && (args[0] == "--data" || args[0] == "--profile")) {
+    if (args[0] == "--data" && chdir(args[1].c_str()) != 0) {
+      return Usage("cannot enter " + args[1]);
+    }
+    if (args[0] == "--profile") {
+      const std::optional<TPlayerProfile> profile = FindProfile(args[1]);
+      if (!profile) return Usage("unknown profile " + args[1]);
+      Profile = *profile;
+    }
     args.erase(args.begin(), args.begin() + 2);
   }
   if (args.empty()) return Usage("no command");
@@ -244,7 +287,7 @@ int main(int argc, char** argv) {
   try {
     if (command == "measure") return Measure(args);
     if (command == "play") return PlayOne(args);
-    if (command == "replay") return Replay(args);
+    if (command == "band") return CheckBands(args);
   } catch (const std::exception& error) {
     std::cerr << "brunival-autoplay: " << error.what() << '\n';
     return 1;

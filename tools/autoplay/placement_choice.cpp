@@ -120,7 +120,7 @@ bool TryExchanging(int col, int row, double& value) {
 }
 }  // namespace
 
-TMove ChooseMove() {
+TMove ChooseMove(bool weighExchanges) {
   TMove best;
   double bestValue = -1e18;
   for (int col = 1; col <= kCols; ++col) {
@@ -130,7 +130,7 @@ TMove ChooseMove() {
       bool exchange = false;
       if (kind == 0) {
         value = TryPlacing(col, row);
-      } else if (IsStandingAtom(kind) && kind != Game.Queue[1].Kind) {
+      } else if (weighExchanges && IsStandingAtom(kind) && kind != Game.Queue[1].Kind) {
         if (!TryExchanging(col, row, value)) continue;
         exchange = true;
       } else {

@@ -10,5 +10,6 @@ struct TMove {
 };
 
 // Judges only what the screen shows: the board, the atom in hand, the cursor and the level's
-// minimum size. Leaves the game exactly as it found it.
-TMove ChooseMove();
+// minimum size. Leaves the game exactly as it found it. Without `weighExchanges` only empty cells
+// are tried: a player who does not think of exchanging this time.
+TMove ChooseMove(bool weighExchanges = true);

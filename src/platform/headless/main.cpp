@@ -9,6 +9,7 @@
 #include "platform/headless/replay_options.h"
 #include "platform/headless/runner.h"
 #include "platform/process_setup.h"
+#include "platform/version_option.h"
 #include "replay/replay_shelf.h"
 #include "store/random.h"
 #include "store/registry.h"
@@ -32,6 +33,7 @@ bool ParseSeed(const std::string& text, uint32_t& seed) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args = Utf8Arguments(argc, argv);
   UseBinaryStandardOutput();
+  if (const auto status = AnswerVersionOption(args, "brunival-headless")) return *status;
   bool seeded = false;
   uint32_t seed = 0;
   std::string storeFile;

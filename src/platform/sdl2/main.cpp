@@ -14,6 +14,7 @@
 #include "media/mixer.h"
 #include "media/music_library.h"
 #include "platform/process_setup.h"
+#include "platform/sdl2/game_start.h"
 #include "platform/sdl2/sdl_audio.h"
 #include "platform/sdl2/sdl_clock.h"
 #include "platform/sdl2/sdl_controllers.h"
@@ -108,7 +109,7 @@ void RunMessageLoop(TMainForm& form, TSdlWindow& window, TSdlKeyboard& keyboard,
 }  // namespace
 
 int main(int argc, char** argv) {
-  SetUpGameProcess();
+  if (const std::optional<int> status = PrepareGameProcess(argc, argv)) return *status;
   std::optional<TScaling> scaling;
   const char* language = nullptr;
   std::optional<TReplay> replay;
@@ -126,20 +127,21 @@ int main(int argc, char** argv) {
       try {
         replay = ReadReplayFile(argv[++i]);
       } catch (const EReplayError& error) {
-        std::fprintf(stderr, "brunival: %s\n", error.what());
+        ReportFatalError(error.what());
         return 2;
       }
       understood = true;
     }
     if (!understood) {
-      std::fprintf(stderr,
-                   "usage: brunival [--scaling=sharp|integer] [--lang CODE] [--replay FILE]\n");
+      ReportFatalError(
+          std::string("not understood: ") + argv[i] +
+          "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] [--replay FILE] [--version]");
       return 2;
     }
   }
   ChooseLanguage(language);
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
-    std::fprintf(stderr, "brunival: cannot start SDL: %s\n", SDL_GetError());
+    ReportFatalError(std::string("cannot start SDL: ") + SDL_GetError());
     return 1;
   }
   // Controllers are a comfort: without them the keyboard still plays the game.
@@ -157,6 +159,7 @@ int main(int argc, char** argv) {
   {
     TMixer mixer;
     const bool sound = OpenSdlAudio(mixer);
+    LogSdlDrivers();
     SetMusicOutput(&mixer);
     try {
       TSdlClock clock;
@@ -185,7 +188,7 @@ int main(int argc, char** argv) {
         watch = std::make_unique<TReplayWatch>(form, std::move(*replay), TWatchReturn::MainMenu);
       RunMessageLoop(form, window, keyboard, controllers, sound ? nullptr : &mixer);
     } catch (const std::exception& error) {
-      std::fprintf(stderr, "brunival: %s\n", error.what());
+      ReportFatalError(error.what());
       status = 1;
     }
     SetMusicOutput(nullptr);

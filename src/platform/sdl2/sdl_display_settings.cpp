@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int32_t kMaxMonitor = 63;
+constexpr size_t kMaxMonitorName = 200;
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -43,6 +44,11 @@ std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text) {
       settings.Scaling = *scaling;
       continue;
     }
+    if (key == "display") {
+      if (valueText.size() > kMaxMonitorName) return std::nullopt;
+      settings.MonitorName = valueText;
+      continue;
+    }
     const std::optional<int32_t> value = Number(valueText);
     if (!value) return std::nullopt;
     if (key == "fullscreen") {
@@ -62,7 +68,8 @@ std::optional<TDisplaySettings> ParseDisplaySettings(std::string_view text) {
 std::string FormatDisplaySettings(const TDisplaySettings& settings) {
   return "fullscreen=" + std::to_string(settings.FullScreen ? 1 : 0) +
          "\nmonitor=" + std::to_string(settings.Monitor) +
-         "\nscaling=" + (settings.Scaling == TScaling::Integer ? "integer" : "sharp") + "\n";
+         "\nscaling=" + (settings.Scaling == TScaling::Integer ? "integer" : "sharp") + "\n" +
+         (settings.MonitorName.empty() ? "" : "display=" + settings.MonitorName + "\n");
 }
 
 std::optional<TScaling> ParseScaling(std::string_view text) {

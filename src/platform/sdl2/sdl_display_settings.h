@@ -13,6 +13,9 @@ struct TDisplaySettings {
   bool FullScreen = true;
   int32_t Monitor = 0;
   TScaling Scaling = TScaling::Sharp;  // a file written before the choice existed means sharp
+  // The monitor's name, which survives docking and unplugging where its number does not; the
+  // number serves when no monitor has the name (or a file written before names were kept).
+  std::string MonitorName = {};
 
   bool operator==(const TDisplaySettings&) const = default;
 };

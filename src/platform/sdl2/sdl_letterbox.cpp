@@ -29,3 +29,9 @@ int32_t CoveringFactor(int32_t pictureWidth, int32_t pictureHeight, const TLette
   const int32_t down = (box.Height + pictureHeight - 1) / pictureHeight;
   return std::max({1, across, down});
 }
+
+int32_t WholeWindowFactor(int32_t pictureWidth, int32_t pictureHeight, int32_t roomWidth,
+                          int32_t roomHeight) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return 1;
+  return std::max(1, std::min(roomWidth / pictureWidth, roomHeight / pictureHeight));
+}

@@ -20,3 +20,8 @@ TLetterbox Letterbox(int32_t pictureWidth, int32_t pictureHeight, int32_t output
 // The smallest whole factor by which the picture covers the box: the size of the nearest-neighbour
 // step that keeps every source pixel square before the smooth step down to the box.
 int32_t CoveringFactor(int32_t pictureWidth, int32_t pictureHeight, const TLetterbox& box);
+
+// The largest whole multiple of the picture that fits a room (a monitor's work area less the
+// window's frame); at least the picture itself.
+int32_t WholeWindowFactor(int32_t pictureWidth, int32_t pictureHeight, int32_t roomWidth,
+                          int32_t roomHeight);

@@ -8,6 +8,32 @@
 #include "media/surface.h"
 #include "platform/sdl2/sdl_letterbox.h"
 
+namespace {
+// A monitor's name as one line of the settings file.
+std::string MonitorName(int monitor) {
+  const char* name = SDL_GetDisplayName(monitor);
+  std::string line;
+  for (const char* c = name; c != nullptr && *c != '\0'; ++c) {
+    if (static_cast<unsigned char>(*c) >= ' ') line += *c;
+  }
+  const auto end = line.find_last_not_of(' ');
+  line.erase(end == std::string::npos ? 0 : end + 1);
+  return line.substr(std::min(line.size(), line.find_first_not_of(' ')));
+}
+
+// The monitor by its name, which survives docking; two of the same make and model are told
+// apart by their number. By number alone when no monitor has the name.
+int RememberedMonitor(const TDisplaySettings& settings) {
+  int named = -1;
+  for (int monitor = 0; monitor < SDL_GetNumVideoDisplays(); ++monitor) {
+    if (settings.MonitorName.empty() || MonitorName(monitor) != settings.MonitorName) continue;
+    if (monitor == settings.Monitor) return monitor;
+    if (named < 0) named = monitor;
+  }
+  return named >= 0 ? named : settings.Monitor;
+}
+}  // namespace
+
 TSdlWindow::TSdlWindow() {
   window_ = SDL_CreateWindow("Brunival", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
                              SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
@@ -51,17 +77,38 @@ void TSdlWindow::DestroyRenderer() {
   shownValid_ = false;
 }
 
+void TSdlWindow::PlaceWindowOn(int display) {
+  SDL_Rect room{0, 0, width_, height_};
+  if (SDL_GetDisplayUsableBounds(display, &room) != 0) {
+    SDL_SetWindowSize(window_, width_, height_);
+    return;
+  }
+  int top = 0, left = 0, bottom = 0, right = 0;
+  // The frame is known only once the window has one: a usual title bar's allowance until then.
+  if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0 || top == 0) {
+    top = 40;
+    left = right = bottom = 8;
+  }
+  const int32_t roomWidth = room.w - left - right;
+  const int32_t roomHeight = room.h - top - bottom;
+  const int32_t factor = WholeWindowFactor(width_, height_, roomWidth, roomHeight);
+  SDL_SetWindowSize(window_, width_ * factor, height_ * factor);
+  // Centred by hand: SDL would centre the window at the size it had before. A hidden window is
+  // centred once shown.
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN) == 0) return;
+  SDL_SetWindowPosition(window_, room.x + left + std::max(0, (roomWidth - width_ * factor) / 2),
+                        room.y + top + std::max(0, (roomHeight - height_ * factor) / 2));
+}
+
 void TSdlWindow::EnterFullScreen(bool fullScreen) {
   if (fullScreen) {
     // A desktop-sized window instead of a mode change: the picture is scaled, never the monitor.
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) fullScreen = false;
   } else {
     SDL_SetWindowFullscreen(window_, 0);
-    SDL_SetWindowSize(window_, width_, height_);
     // Centred on the monitor it is on, not always the first one.
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+    PlaceWindowOn(std::max(0, SDL_GetWindowDisplayIndex(window_)));
+    SDL_SetWindowResizable(window_, SDL_TRUE);
   }
   fullScreen_ = fullScreen;
 }
@@ -69,11 +116,14 @@ void TSdlWindow::EnterFullScreen(bool fullScreen) {
 bool TSdlWindow::Open(int32_t width, int32_t height, bool fullScreen) {
   width_ = width;
   height_ = height;
-  // When full screen cannot be had, a 640x480 window serves the game just as well.
+  // When full screen cannot be had, a window serves the game just as well.
   EnterFullScreen(fullScreen && !preferWindow_);
   // The game made the window borderless for full screen; a chosen window keeps its frame.
   if (preferWindow_ && !fullScreen_) SDL_SetWindowBordered(window_, SDL_TRUE);
   SDL_ShowWindow(window_);
+  // A window manager may place a newly shown window where it was created, whatever it was told
+  // while hidden: the window is centred with its first picture.
+  placePending_ = !fullScreen_;
   SDL_RaiseWindow(window_);
   lost_ = false;
   lastPresent_ = 0;
@@ -96,6 +146,10 @@ bool TSdlWindow::RestoreSurfaces() {
 }
 
 void TSdlWindow::Present(const TDirectDrawSurface& surface) {
+  if (placePending_) {
+    placePending_ = false;
+    PlaceWindowOn(std::max(0, SDL_GetWindowDisplayIndex(window_)));
+  }
   if (texture_ == nullptr || surface.Width() != width_ || surface.Height() != height_) return;
   int outputWidth = 0;
   int outputHeight = 0;
@@ -194,15 +248,17 @@ void TSdlWindow::ToggleFullScreen() {
 void TSdlWindow::UseDisplaySettings(const TDisplaySettings& settings) {
   preferWindow_ = !settings.FullScreen;
   scaling_ = settings.Scaling;
+  const int monitor = RememberedMonitor(settings);
   // A monitor that has gone since the last run: the window stays where it was created.
-  if (settings.Monitor < SDL_GetNumVideoDisplays()) {
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor),
-                          SDL_WINDOWPOS_CENTERED_DISPLAY(settings.Monitor));
+  if (monitor < SDL_GetNumVideoDisplays()) {
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED_DISPLAY(monitor),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(monitor));
   }
 }
 
 TDisplaySettings TSdlWindow::CurrentDisplaySettings() const {
-  return TDisplaySettings{fullScreen_, std::max(0, SDL_GetWindowDisplayIndex(window_)), scaling_};
+  const int monitor = std::max(0, SDL_GetWindowDisplayIndex(window_));
+  return TDisplaySettings{fullScreen_, monitor, scaling_, MonitorName(monitor)};
 }
 
 void TSdlWindow::SavePlacement() {

@@ -1,6 +1,7 @@
 // The game's one SDL window: full screen as a desktop-sized window showing the 640x480 picture
-// scaled with its proportions kept (sharp or by whole numbers), or a plain 640x480 window;
-// presented at the vertical blank.
+// scaled with its proportions kept (sharp or by whole numbers), or a resizable window opening at
+// the largest whole multiple of 640x480 its monitor's work area holds; presented at the
+// vertical blank.
 #pragma once
 #include <SDL.h>
 
@@ -31,7 +32,7 @@ class TSdlWindow : public IDisplayBackend {
 
   SDL_Window* Handle() const { return window_; }
   bool HasFocus() const;
-  // Alt+Enter: between full screen and a 640x480 window.
+  // Alt+Enter: between full screen and a window.
   void ToggleFullScreen();
   // The choice remembered from the last run: a window even when the game asks for full screen,
   // the monitor to show it on and the scaling. Called before Open.
@@ -49,6 +50,9 @@ class TSdlWindow : public IDisplayBackend {
   bool CreateRenderer();
   void DestroyRenderer();
   void EnterFullScreen(bool fullScreen);
+  // The window at the largest whole multiple of the picture the monitor's work area holds,
+  // centred in it.
+  void PlaceWindowOn(int display);
   void PaceToRefreshRate();
   bool ShowsSameFrame(const TDirectDrawSurface& surface, int outputWidth, int outputHeight) const;
   void DrawScaled(int outputWidth, int outputHeight);
@@ -71,6 +75,7 @@ class TSdlWindow : public IDisplayBackend {
   bool lost_ = false;
   bool vsync_ = false;
   bool presented_ = false;
+  bool placePending_ = false;  // the window is placed once it has been shown
   uint64_t lastPresent_ = 0;
   int savedX_ = 0, savedY_ = 0, savedWidth_ = 640, savedHeight_ = 480;
 };

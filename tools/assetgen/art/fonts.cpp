@@ -40,7 +40,7 @@ bool NoSymbols(char32_t) {
   return false;
 }
 bool SmallFontSymbols(char32_t c) {
-  return c == U'%' || c == U'&' || c == U'^' || c == U'_';
+  return c == U'%' || c == U'&' || c == U'^' || c == U'_' || c == U'(' || c == U')';
 }
 
 // The keyboard and scroll symbols of the small font, drawn as shapes in an 11 x 14 cell.
@@ -68,6 +68,23 @@ void DrawSmallSymbols(TLayer& sheet, const TCellGrid& grid) {
                         SegmentDistance(x, y, 4.2f, 8.6f, 9.6f, 1.6f, 1.2f));
       },
       Rgb(120, 255, 140));
+  // Parentheses: at this size the face's hinted one-bit curves kink in the middle and read as
+  // braces, so they are drawn as smooth arcs in the text's colour.
+  const TShade ink = Rgb(236, 242, 252);
+  cell(
+      '(',
+      [](float x, float y) {
+        const float xs[3] = {7.2f, 1.6f, 7.2f}, ys[3] = {0.8f, 6.8f, 12.8f};
+        return TaperedCurveDistance(x, y, xs, ys, 0.85f, 0.85f);
+      },
+      ink);
+  cell(
+      ')',
+      [](float x, float y) {
+        const float xs[3] = {3.8f, 9.4f, 3.8f}, ys[3] = {0.8f, 6.8f, 12.8f};
+        return TaperedCurveDistance(x, y, xs, ys, 0.85f, 0.85f);
+      },
+      ink);
   // Scroll markers: triangles up and down.
   cell(
       '^',
