@@ -46,14 +46,15 @@ quit_game() {
 start_game
 wait_for_picture "$work/shot.png" || fail "nothing appeared on the screen"
 sleep 8
-# "trenink a" for longer than its first song, a few atoms put down, then quit back to the menu.
+# "trenink a" for longer than its first song (the longest lasts about 85 s), a few atoms put
+# down, then quit back to the menu.
 press Return 1
 press Down
 press Down
 press Down
 press Return 1.8
 press space 4
-end=$((SECONDS + 75))
+end=$((SECONDS + 95))
 while [ $SECONDS -lt $end ]; do
   for move in space Right space Down space Left; do press "$move" 1; done
 done
