@@ -7,7 +7,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool openbox imagemagick x11-utils
-  desktop-file-utils appstream groff-base valgrind pngquant
+  desktop-file-utils appstream groff-base valgrind pngquant strace
   dpkg-dev emscripten g++-mingw-w64-x86-64 nasm wine wine64 zip unzip
   chromium chromium-driver python3-selenium python3-pefile
 )

@@ -23,6 +23,8 @@ WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
 WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
   -- wine build-win64/brunival-headless.exe
+# In the same prefix: the hall of fame while another program holds its store open.
+WINEPREFIX=$wine_prefix tests/windows/store_lock_test.sh build-win64/brunival-headless.exe build/data
 rm -rf "$wine_prefix"
 # The browser build: the Node.js runner must give the Linux runner's states, store and screenshots
 # byte for byte; the page is played in headless Chromium in real time with real key events.

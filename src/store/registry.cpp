@@ -48,7 +48,12 @@ std::string DefaultHighScoreStorePath() {
 bool TStoreKey::Open(const std::string& path, bool create) {
   Close();
   const TStoreSettings& settings = Settings();
-  if (settings.Failing) return false;
+  created_ = false;
+  failure_.clear();
+  if (settings.Failing) {
+    failure_ = "access to the store is refused";
+    return false;
+  }
 
   file_.clear();
   keys_.clear();
@@ -61,12 +66,22 @@ bool TStoreKey::Open(const std::string& path, bool create) {
       break;
     case TStoreLocation::kDefaultFile:
       file_ = DefaultHighScoreStorePath();
-      if (file_.empty()) return false;
+      if (file_.empty()) {
+        failure_ = "no home folder to keep it in";
+        return false;
+      }
       break;
   }
   if (!file_.empty()) {
-    if (!MayReadAndWrite(file_)) return false;
-    if (ReadStoreFile(file_, keys_) == TStoreFileState::kUnreadable) return false;
+    if (!MayReadAndWrite(file_)) {
+      failure_ = file_ + ": " + LastFileError();
+      return false;
+    }
+    std::string failure;
+    if (ReadStoreFile(file_, keys_, failure) == TStoreFileState::kUnreadable) {
+      failure_ = file_ + ": " + failure;
+      return false;
+    }
   }
 
   changed_ = false;
@@ -74,6 +89,7 @@ bool TStoreKey::Open(const std::string& path, bool create) {
     if (!create) return false;
     keys_[path];
     changed_ = true;
+    created_ = true;
   }
   path_ = path;
   open_ = true;
@@ -102,5 +118,8 @@ bool TStoreKey::Close() {
     Settings().MemoryKeys = keys_;
     return true;
   }
-  return WriteStoreFile(file_, keys_);
+  std::string failure;
+  if (WriteStoreFile(file_, keys_, failure)) return true;
+  failure_ = file_ + ": " + failure;
+  return false;
 }

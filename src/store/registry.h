@@ -31,6 +31,10 @@ class TStoreKey {
   // False when the key cannot be opened with read and write access, or does not exist and
   // create is not set. With create set, a missing key is made.
   bool Open(const std::string& path, bool create);
+  // Whether the last Open made the key (it did not exist).
+  bool Created() const { return created_; }
+  // Why the last Open or Close failed, in the system's words where it gave any.
+  const std::string& Failure() const { return failure_; }
   // The data of a string value; a value the key does not have reads as the empty text.
   std::string ReadString(const std::string& name) const;
   void WriteString(const std::string& name, const std::string& data);
@@ -41,6 +45,8 @@ class TStoreKey {
  private:
   bool open_ = false;
   bool changed_ = false;
+  bool created_ = false;
+  std::string failure_;
   std::string file_;  // empty: the in-memory store
   std::string path_;
   TStoreKeys keys_;

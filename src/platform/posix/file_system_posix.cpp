@@ -5,10 +5,20 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <system_error>
 
 #include "platform/file_system.h"
 
 namespace {
+thread_local int LastError = 0;
+
+// Keeps errno for LastFileError; returns what the failing operation reports.
+template <typename T>
+T Failed(T result, int error = errno) {
+  LastError = error;
+  return result;
+}
+
 class TFileDescriptor {
  public:
   explicit TFileDescriptor(int fd) : fd_(fd) {}
@@ -78,16 +88,19 @@ FILE* OpenFileUtf8(const std::string& path, const char* mode) {
 
 TReadFileResult ReadSmallFile(const std::string& path, size_t maxSize, std::string& bytes) {
   TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return errno == ENOENT ? TReadFileResult::kMissing : TReadFileResult::kFailed;
+  if (file.get() < 0) {
+    return Failed(errno == ENOENT ? TReadFileResult::kMissing : TReadFileResult::kFailed);
+  }
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return TReadFileResult::kFailed;
+  if (::fstat(file.get(), &info) != 0) return Failed(TReadFileResult::kFailed);
+  if (!S_ISREG(info.st_mode)) return Failed(TReadFileResult::kFailed, EINVAL);
   if (static_cast<uintmax_t>(info.st_size) > maxSize) return TReadFileResult::kTooLarge;
   bytes.clear();
   char buffer[4096];
   for (;;) {
     const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return TReadFileResult::kFailed;
+    if (count < 0) return Failed(TReadFileResult::kFailed);
     if (count == 0) return TReadFileResult::kRead;
     bytes.append(buffer, static_cast<size_t>(count));
     if (bytes.size() > maxSize) return TReadFileResult::kTooLarge;
@@ -98,11 +111,12 @@ bool ReplaceFileDurably(const std::string& path, const std::string& temporary,
                         std::string_view bytes) {
   TFileDescriptor file(
       ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
-  if (file.get() < 0) return false;
+  if (file.get() < 0) return Failed(false);
   const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
   if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int error = errno;
     ::unlink(temporary.c_str());
-    return false;
+    return Failed(false, error);
   }
   const std::filesystem::path target(path);
   SyncDirectory(target.has_parent_path() ? target.parent_path() : std::filesystem::path("."));
@@ -113,7 +127,7 @@ TMoveAsideResult MoveFileAside(const std::string& path, const std::string& aside
   struct stat info {};
   if (::lstat(aside.c_str(), &info) == 0 || errno != ENOENT) return TMoveAsideResult::kTaken;
   return ::rename(path.c_str(), aside.c_str()) == 0 ? TMoveAsideResult::kMoved
-                                                    : TMoveAsideResult::kFailed;
+                                                    : Failed(TMoveAsideResult::kFailed);
 }
 
 bool MayReadAndWrite(const std::string& file) {
@@ -121,10 +135,14 @@ bool MayReadAndWrite(const std::string& file) {
   if (directory.empty()) directory = ".";
   std::error_code error;
   if (std::filesystem::exists(directory, error) && ::access(directory.c_str(), W_OK | X_OK) != 0)
-    return false;
+    return Failed(false);
   if (std::filesystem::exists(file, error) && ::access(file.c_str(), R_OK | W_OK) != 0)
-    return false;
+    return Failed(false);
   return true;
+}
+
+std::string LastFileError() {
+  return std::generic_category().message(LastError);
 }
 
 std::string UserConfigFolder() {
