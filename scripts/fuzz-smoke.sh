@@ -9,7 +9,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
   -DBRUNIVAL_FUZZ=ON -DBRUNIVAL_SANITIZE=ON -DBRUNIVAL_TESTS=OFF -DBRUNIVAL_BENCH=OFF \
   -DBRUNIVAL_GAME=OFF >/dev/null
 targets=(fuzz-container fuzz-dib fuzz-config fuzz-store fuzz-display-settings fuzz-pack-inputs
-  fuzz-catalogue)
+  fuzz-catalogue fuzz-replay)
 cmake --build "$build" --target "${targets[@]}" -- -j2
 mkdir -p "$build/fuzz-artifacts"
 for target in "${targets[@]}"; do

@@ -19,6 +19,10 @@ tests/windows/wine_test.sh "$zip" build-win64/brunival-headless.exe build/bruniv
 wine_prefix=$(mktemp -d)
 WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   tests/ports/compare_runners.sh -- wine build-win64/brunival-headless.exe
+# Replays recorded on Linux verify under Wine and Node.js, which record the same bytes.
+WINEPREFIX=$wine_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
+  -- wine build-win64/brunival-headless.exe
 # In the same prefix: the hall of fame while another program holds its store open.
 WINEPREFIX=$wine_prefix tests/windows/store_lock_test.sh build-win64/brunival-headless.exe build/data
 rm -rf "$wine_prefix"
@@ -30,6 +34,8 @@ version=$(build/brunival-headless --version)
 [ "$(node build-web/brunival-headless.js --version)" = "$version" ] ||
   { echo "FAIL: the Node.js runner's --version differs from '$version'"; exit 1; }
 tests/ports/compare_runners.sh -- node build-web/brunival-headless.js
+python3 tests/e2e/replay_runners.py --data build/data --reference build/brunival-headless \
+  -- node build-web/brunival-headless.js
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 node tests/web/browser_test.mjs build-web/site chrome firefox
 

@@ -50,10 +50,11 @@ bool TDXDraw::SurfacesUsable() {
 }
 
 bool TDXDraw::CanDraw() {
+  if (ForcedDrawable) return *ForcedDrawable && initialized_ && surface_.Width() != 0;
   return SurfacesUsable();
 }
 
 void TDXDraw::Flip() {
-  if (!SurfacesUsable()) return;
+  if (PresentHeld || !SurfacesUsable()) return;
   backend_.Present(surface_);
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -53,6 +54,10 @@ class TDXDraw {
   TDirectDrawSurface& Surface() { return surface_; }
   // Whether the back surface may be drawn on and flipped now; repairs lost surfaces on the way.
   bool CanDraw();
+  // While a replay plays: CanDraw answers as the recorded frame did; Flip may be held back
+  // (frames played faster than they are shown).
+  std::optional<bool> ForcedDrawable;
+  bool PresentHeld = false;
   // Shows the back surface (at the vertical blank); does nothing when it cannot be shown.
   void Flip();
 

@@ -4,6 +4,10 @@
 #include "platform/backend.h"
 
 void TKeyboard::Update() {
+  if (ForcedKeys != nullptr) {
+    KeyStates = *ForcedKeys;
+    return;
+  }
   KeyStates.fill(0);
   if (!Enabled) return;
   if (ActiveOnly && !backend_.IsForeground()) return;

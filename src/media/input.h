@@ -12,6 +12,8 @@ class TKeyboard {
   bool Enabled = true;
   // When set, every key reads up while the game's window is not the foreground window.
   bool ActiveOnly = true;
+  // While set, Update takes these states instead of the keyboard's (a replay is playing).
+  const std::array<uint8_t, 256>* ForcedKeys = nullptr;
   // Bit 7 set = key down; rebuilt by Update.
   std::array<uint8_t, 256> KeyStates{};
   // True when the key was down at the last Update; false for codes outside 1..255.

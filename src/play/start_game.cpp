@@ -47,6 +47,10 @@ void StartGame(uint8_t mode) {
   ClearBoard();
   if (mode == 3) SeedDestructionBoard();
   Game.QueueCount = 0;
-  for (int k = 1; k <= 20; ++k) Game.Queue[k].Kind = 0;
+  // Every game starts from the same record, whatever the one before left: its replay, which
+  // starts from a fresh start-up, then plays the same.
+  for (int k = 1; k <= 20; ++k) Game.Queue[k] = TQueueEntry{};
+  Game.CursorPulseStep = 1;
+  Game.CursorPulse = 50;
   Game.Level = mode == 1 ? ArcadeLevels[1] : ModeParams[mode];
 }

@@ -1,3 +1,6 @@
+// The record picked with the arrows, 10 * table + row; -1 before the first arrow.
+extern int HallSelection;
+
 // Building the rows of the hall-of-fame screen.
 #pragma once
 #include <string>

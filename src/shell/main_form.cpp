@@ -9,6 +9,7 @@
 #include "media/media_events.h"
 #include "platform/backend.h"
 #include "play/game_state.h"
+#include "replay/frame_recorder.h"
 #include "screens/intro.h"
 #include "shell/load_failure.h"
 #include "shell/music_control.h"
@@ -168,15 +169,28 @@ void TMainForm::DXDrawFinalize() {
 void TMainForm::Close() {
   if (closed_) return;
   closed_ = true;
+  ReplayWindowClosing();
   FormClose();
 }
 
 void TMainForm::DXTimerTimer(int32_t lagCount) {
   if (closed_) return;
+  if (FrameOverride) {
+    // A copy: the watch may end itself, and clear FrameOverride, inside its frame.
+    const auto watch = FrameOverride;
+    watch(lagCount);
+    return;
+  }
+  RunFrame(lagCount);
+}
+
+void TMainForm::RunFrame(int32_t lagCount) {
+  if (closed_) return;
   if (ConfigFailed || GraphicsFailed || SoundsFailed || MusicFailed) {
     LoadFailureFrame(*this, lagCount);
     return;
   }
+  TReplayFrameScope replayFrame(*this, lagCount);
   bool drew = false;
   switch (ScreenState) {
     case ssIntro:
@@ -212,6 +226,7 @@ void TMainForm::DXTimerTimer(int32_t lagCount) {
     default:
       break;
   }
+  replayFrame.SetDrew(drew);
   // A screen that closed the window (the quit question) has nothing left to show.
   if (!drew || closed_) return;
   MusicControl(lagCount);

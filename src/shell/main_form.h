@@ -1,6 +1,7 @@
 // The main window: owns the media components, the load-failure flags and the frame handler.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "media/display.h"
 #include "media/input.h"
@@ -44,6 +45,11 @@ class TMainForm {
   void DXDrawInitialize();
   void DXDrawFinalize();
   void DXTimerTimer(int32_t lagCount);
+  // One frame of the game: the screen's frame, then music control and flip when it drew.
+  void RunFrame(int32_t lagCount);
+  // While set, the timer's frames go here instead (watching a replay runs the recorded frames
+  // through RunFrame at its own pace).
+  std::function<void(int32_t lagCount)> FrameOverride;
 
   // Closes the window: runs FormClose once; later frames do nothing.
   void Close();

@@ -8,9 +8,9 @@
 #include "media/media_events.h"
 #include "media/music_library.h"
 #include "media/wave_list.h"
+#include "replay/frame_recorder.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
-#include "store/random.h"
 
 std::array<TSongSlot, 4> Songs;
 
@@ -41,7 +41,7 @@ bool IsPlaying(int slot) {
 }
 
 void StartPlaySong() {
-  PlaySong(1 + Random(3));
+  PlaySong(1 + MusicRandom(3));
 }
 
 bool InGame(TScreenState state) {

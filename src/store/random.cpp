@@ -10,6 +10,13 @@ std::mt19937& Generator() {
   return generator;
 }
 bool seeded = false;
+uint32_t seedInUse = 5489u;
+uint64_t drawCount = 0;
+
+uint32_t Draw() {
+  ++drawCount;
+  return static_cast<uint32_t>(Generator()());
+}
 }  // namespace
 
 void Randomize() {
@@ -20,6 +27,22 @@ void Randomize() {
 void RandSeed(uint32_t seed) {
   Generator().seed(seed);
   seeded = true;
+  seedInUse = seed;
+  drawCount = 0;
+}
+
+void RandSeedAt(uint32_t seed, uint64_t draws) {
+  RandSeed(seed);
+  Generator().discard(draws);
+  drawCount = draws;
+}
+
+uint32_t RandomSeedInUse() {
+  return seedInUse;
+}
+
+uint64_t RandomDrawCount() {
+  return drawCount;
 }
 
 bool RandomSeeded() {
@@ -31,11 +54,11 @@ int32_t Random(int32_t range) {
   // Multiply-and-reject on 32-bit draws, spelled out: <random>'s distributions differ between
   // standard libraries, and a seed must give the same game in every build (the browser's too).
   const uint32_t bound = static_cast<uint32_t>(range);
-  uint64_t product = uint64_t{static_cast<uint32_t>(Generator()())} * bound;
+  uint64_t product = uint64_t{Draw()} * bound;
   if (static_cast<uint32_t>(product) < bound) {
     const uint32_t threshold = (0u - bound) % bound;
     while (static_cast<uint32_t>(product) < threshold) {
-      product = uint64_t{static_cast<uint32_t>(Generator()())} * bound;
+      product = uint64_t{Draw()} * bound;
     }
   }
   return static_cast<int32_t>(product >> 32);

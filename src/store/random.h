@@ -7,3 +7,10 @@ void RandSeed(uint32_t seed);   // fixed seed (tests, the headless runner)
 int32_t Random(int32_t range);  // uniform 0..range-1
 // Whether the generator has been seeded in this process (start-up keeps a fixed seed).
 bool RandomSeeded();
+
+// The last seed and how many 32-bit numbers the generator gave since: together they are its
+// whole state, which a replay restores without carrying the state itself.
+uint32_t RandomSeedInUse();
+uint64_t RandomDrawCount();
+// Seeds with seed and moves on past `draws` numbers.
+void RandSeedAt(uint32_t seed, uint64_t draws);

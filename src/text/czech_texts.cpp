@@ -135,6 +135,7 @@ constexpr std::array kTexts = std::to_array<TCatalogueText>({
     {"hall.2", kSmall, kHallColumnRoom, "bitva"},
     {"hall.3", kSmall, kHallColumnRoom, "destrukce"},
     {"quit", kLarge, kBoardRoom, "KONEC ?"},
+    {"replay.cheat", kSmall, kGameOverRoom, "pouzity podvodne klavesy"},
     {"briefing.level", kLarge, kOverlayRoom, "uroven {n}"},
     {"briefing.goal", kLarge, kOverlayRoom, "ukol:{n} molekul"},
     {"briefing.minsize", kLarge, kOverlayRoom, "min.velikost:{n}"},

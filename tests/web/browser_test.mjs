@@ -261,7 +261,8 @@ const walks = {
   },
 
   // The keyboard: Esc as the very first key (no gesture to the browser) and then Enter start the
-  // sound; a hidden tab silences it. Atoms put down, the quit prompt drawn pixel for pixel.
+  // sound; a hidden tab silences it. Atoms put down, the quit prompt drawn pixel for pixel; the
+  // game offered as a replay link verifies.
   async keyboardPlaysWithSound(session) {
     await session.desktop();
     await session.goto('?seed=1&lang=cs');
@@ -296,6 +297,17 @@ const walks = {
     assert.equal(dark, 320);
     await session.press('Enter');
     await session.waitFor((s) => s.ScreenState === MENU, 'the way back to the menu');
+
+    // The page offers the game just played as a link; opened, it replays and verifies.
+    await session.page.waitForFunction(() => document.getElementById('replay-link'));
+    const link = await session.page.$eval('#replay-link', (field) => field.value);
+    assert.match(link, /#replay=[A-Za-z0-9_-]+$/);
+    await session.page.goto(link);
+    await session.page.waitForFunction(() => window.brunivalReplayResult &&
+                                              window.brunivalReplayResult(), { timeout: 60000 });
+    const result = await session.page.evaluate(() => window.brunivalReplayResult());
+    assert.deepEqual([result.verified, result.mode], [true, 4], JSON.stringify(result));
+    await session.waitFor((s) => s.ScreenState === MENU, 'the menu after the replay');
   },
 
   // A game pad, faked behind navigator.getGamepads, starts a game; the English page is English.

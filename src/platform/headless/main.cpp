@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/headless/replay_options.h"
 #include "platform/headless/runner.h"
 #include "platform/process_setup.h"
 #include "platform/version_option.h"
+#include "replay/replay_shelf.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -17,7 +19,7 @@ namespace {
 int Usage(const char* message) {
   std::cerr << "brunival-headless: " << message << "\n"
             << "usage: brunival-headless [--seed N] [--store FILE] [--store-fail] [--lang CODE] "
-               "[SCRIPT]\n";
+               "[--record DIR] [SCRIPT | --verify FILE]\n";
   return kExitRunnerFailure;
 }
 
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
   std::string storeFile;
   bool storeFail = false;
   std::string scriptPath;
+  std::string recordDir;
+  std::string verifyPath;
   const size_t count = args.size();
   for (size_t i = 1; i < count; ++i) {
     const std::string& arg = args[i];
@@ -50,6 +54,12 @@ int main(int argc, char** argv) {
       // Czech unless asked: the runner's scripts and their expectations are Czech.
       if (++i >= count || !IsLanguageCode(args[i])) return Usage("--lang needs a code such as en");
       SetLanguage(args[i]);
+    } else if (arg == "--record") {
+      if (++i >= count) return Usage("--record needs a folder");
+      recordDir = args[i];
+    } else if (arg == "--verify") {
+      if (++i >= count) return Usage("--verify needs a replay file");
+      verifyPath = args[i];
     } else if (arg == "--store-fail") {
       storeFail = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -61,6 +71,13 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (!verifyPath.empty()) {
+    if (!scriptPath.empty()) return Usage("--verify plays no script");
+    UseMemoryHighScoreStore();
+    return VerifyReplay(verifyPath, std::cout, std::cerr);
+  }
+  if (!recordDir.empty() && !RecordGamesInto(recordDir, std::cerr)) return kExitRunnerFailure;
+
   std::ifstream scriptFile;
   if (!scriptPath.empty()) {
     scriptFile.open(PathFromUtf8(scriptPath));
@@ -71,6 +88,7 @@ int main(int argc, char** argv) {
     UseMemoryHighScoreStore();
   } else {
     UseHighScoreStoreFile(storeFile);
+    if (!storeFail) KeepReplaysBeside(storeFile);
   }
   SetHighScoreStoreFailing(storeFail);
 

@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "media/display.h"
 #include "media/mixer.h"
@@ -20,6 +22,9 @@
 #include "platform/sdl2/sdl_keyboard.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/sdl2/system_language.h"
+#include "replay/replay_files.h"
+#include "replay/replay_shelf.h"
+#include "replay/replay_watch.h"
 #include "shell/main_form.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -107,6 +112,7 @@ int main(int argc, char** argv) {
   if (const std::optional<int> status = PrepareGameProcess(argc, argv)) return *status;
   std::optional<TScaling> scaling;
   const char* language = nullptr;
+  std::optional<TReplay> replay;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     constexpr std::string_view kScaling = "--scaling=";
@@ -117,10 +123,19 @@ int main(int argc, char** argv) {
     } else if (option == "--lang" && i + 1 < argc && IsLanguageCode(argv[i + 1])) {
       language = argv[++i];
       understood = true;
+    } else if (option == "--replay" && i + 1 < argc) {
+      try {
+        replay = ReadReplayFile(argv[++i]);
+      } catch (const EReplayError& error) {
+        ReportFatalError(error.what());
+        return 2;
+      }
+      understood = true;
     }
     if (!understood) {
-      ReportFatalError(std::string("not understood: ") + argv[i] +
-                       "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] [--version]");
+      ReportFatalError(
+          std::string("not understood: ") + argv[i] +
+          "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] [--replay FILE] [--version]");
       return 2;
     }
   }
@@ -133,7 +148,13 @@ int main(int argc, char** argv) {
   if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
     std::fprintf(stderr, "brunival: no game controllers: %s\n", SDL_GetError());
   }
-  UseDefaultHighScoreStore();
+  // Watching a replay touches no store.
+  if (replay) {
+    UseMemoryHighScoreStore();
+  } else {
+    UseDefaultHighScoreStore();
+    KeepReplaysBeside(DefaultHighScoreStorePath());
+  }
   int status = 0;
   {
     TMixer mixer;
@@ -162,6 +183,9 @@ int main(int argc, char** argv) {
       } catch (const std::exception& error) {
         ReportError(error);
       }
+      std::unique_ptr<TReplayWatch> watch;
+      if (replay)
+        watch = std::make_unique<TReplayWatch>(form, std::move(*replay), TWatchReturn::MainMenu);
       RunMessageLoop(form, window, keyboard, controllers, sound ? nullptr : &mixer);
     } catch (const std::exception& error) {
       ReportFatalError(error.what());

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "platform/headless/state_json.h"
 #include "platform/store_written.h"
 #include "platform/web/web_backend.h"
+#include "replay/replay_codec.h"
+#include "replay/replay_shelf.h"
+#include "replay/replay_watch.h"
 #include "shell/main_form.h"
 #include "store/random.h"
 #include "store/registry.h"
@@ -34,6 +38,11 @@ struct TWebGame {
   uint32_t LastAdvance = 0;
   std::vector<float> AudioBlock;
   std::string State;
+  std::unique_ptr<TReplayWatch> Watch;  // a replay opened by the page
+  std::string ReplayBytes;              // the page writes a replay here before opening it
+  std::string ReplayMessage;
+  std::string ReplayResult = "null";
+  int PersistedGames = 0;
 };
 
 TWebGame* Game = nullptr;
@@ -68,6 +77,19 @@ void Frame() {
     const uint32_t now = game.Clock.Milliseconds();
     game.Mixer.Advance(static_cast<int32_t>(now - game.LastAdvance));
     game.LastAdvance = now;
+  }
+  if (game.Watch && game.Watch->PlayedToEnd() && game.ReplayResult == "null") {
+    const TReplayResult& claimed = game.Watch->Claimed();
+    game.ReplayResult = "{\"verified\":" + std::string(game.Watch->Verified() ? "true" : "false") +
+                        ",\"mode\":" + std::to_string(claimed.GameMode) +
+                        ",\"level\":" + std::to_string(claimed.LevelNumber) +
+                        ",\"score\":" + std::to_string(claimed.Score) + "}";
+  }
+  if (game.Watch && game.Watch->Finished()) game.Watch.reset();
+  // A finished game is kept beside the store: persist it too.
+  if (ShelvedGameCount() != game.PersistedGames) {
+    game.PersistedGames = ShelvedGameCount();
+    if (brunival_page_storage_available()) brunival_page_store_written(1);
   }
   if (game.Form.Closed()) {
     emscripten_cancel_main_loop();
@@ -106,6 +128,44 @@ EMSCRIPTEN_KEEPALIVE const float* brunival_audio_render(int32_t frames) {
   return Game->AudioBlock.data();
 }
 
+// Room for a replay of `size` bytes, which the page fills before brunival_open_replay.
+EMSCRIPTEN_KEEPALIVE char* brunival_replay_buffer(int32_t size) {
+  if (Game == nullptr || size < 0) return nullptr;
+  Game->ReplayBytes.assign(static_cast<size_t>(size), '\0');
+  return Game->ReplayBytes.data();
+}
+
+// Watches the replay in the buffer; "" when it plays, else why it cannot.
+EMSCRIPTEN_KEEPALIVE const char* brunival_open_replay() {
+  if (Game == nullptr) return "the game has not started";
+  Game->ReplayMessage.clear();
+  try {
+    Game->Watch.reset();
+    Game->ReplayResult = "null";
+    Game->Watch = std::make_unique<TReplayWatch>(Game->Form, DecodeReplay(Game->ReplayBytes),
+                                                 TWatchReturn::MainMenu);
+  } catch (const std::exception& error) {
+    Game->ReplayMessage = error.what();
+  }
+  return Game->ReplayMessage.c_str();
+}
+
+// {verified, mode, level, score} once an opened replay has played to its end, else null.
+EMSCRIPTEN_KEEPALIVE const char* brunival_replay_result() {
+  return Game != nullptr ? Game->ReplayResult.c_str() : "null";
+}
+
+// Games finished so far, and the replay file of the latest, for the page's link.
+EMSCRIPTEN_KEEPALIVE int32_t brunival_games_finished() {
+  return ShelvedGameCount();
+}
+EMSCRIPTEN_KEEPALIVE const char* brunival_latest_game() {
+  return LatestShelvedGame().data();
+}
+EMSCRIPTEN_KEEPALIVE int32_t brunival_latest_game_size() {
+  return static_cast<int32_t>(LatestShelvedGame().size());
+}
+
 // The game's state as one line of JSON, as the headless runner's `state` prints it.
 EMSCRIPTEN_KEEPALIVE const char* brunival_state() {
   if (Game == nullptr) return "null";
@@ -124,6 +184,7 @@ int main(int argc, char** argv) {
   if (brunival_page_storage_available()) {
     UseHighScoreStoreFile(kStorePath);
     SetStoreWrittenHook(CarryStoreToPage);
+    KeepReplaysBeside(kStorePath);
   } else {
     UseMemoryHighScoreStore();
   }
