@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "media/media_events.h"
-#include "platform/backend.h"
+#include "platform/null_backend.h"
 #include "play/game_state.h"
 #include "play/start_game.h"
 #include "shell/main_form.h"
@@ -17,20 +17,6 @@
 #include "store/level_params.h"
 
 namespace {
-struct StillClock : IClock {
-  uint32_t Milliseconds() override { return 0; }
-};
-struct MemoryDisplay : IDisplayBackend {
-  bool Open(int32_t, int32_t, bool) override { return true; }
-  void Close() override {}
-  bool CanPresent() override { return true; }
-  void Present(const TDirectDrawSurface&) override {}
-};
-struct NoKeys : IKeyboardBackend {
-  bool IsForeground() override { return true; }
-  void ReadKeys(std::array<uint8_t, 256>&) override {}
-};
-
 // A picture of the game's sizes: a shade inside the shape, the black colour key outside.
 void AddPicture(TPictureCollection& list, const char* name, int32_t width, int32_t height,
                 const std::function<bool(int32_t, int32_t)>& inside, int32_t patternWidth = 0,
@@ -121,9 +107,9 @@ class PlayFrameRig {
     Game.CursorRow = 5;
   }
 
-  StillClock clock_;
-  MemoryDisplay display_;
-  NoKeys keys_;
+  TStillClock clock_;
+  TNoPicture display_;
+  TNoKeys keys_;
   TMainForm form_;
 };
 
