@@ -5,8 +5,10 @@ one that only runs requestAnimationFrame), and one whole play
 frame in WebAssembly (Node.js runner) against the native runner, measured in the same sitting.
 
 Usage (from the repository, after ./scripts/web.sh --build-only):
-    bench/web/page_figures.py [SITE ...]
-With several sites (an older build beside the current one) the idle figures cover each."""
+    bench/web/page_figures.py [--idle-only] [--rounds N] [SITE ...]
+With several sites (an older build beside the current one) the idle figures cover each; with
+--rounds the idle pages are measured N times in turn."""
+import argparse
 import functools
 import glob
 import gzip
@@ -118,9 +120,10 @@ def start_browser(profile, width=1280, height=960):
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
 
 
-def idle_cpu(sites):
+def idle_cpu(sites, rounds=1):
     """Every browser process's CPU over 6 s, 1400x1000 window: a blank page, the floor, and each
-    site idling in its menu, in one sitting."""
+    site idling in its menu, in one sitting. With several rounds the pages take turns, so that
+    a busy moment of the shared machine does not fall on one page alone; the median is given."""
     pages = [('blank page', 'about:blank', 1), ('requestAnimationFrame only', FLOOR_PAGE, 1)]
     servers = []
     for site in sites:
@@ -130,17 +133,21 @@ def idle_cpu(sites):
         servers.append(server)
         pages.append(('menu of ' + site, 'http://127.0.0.1:%d/?seed=1' % server.server_address[1],
                       9))  # the intro ends at 7.7 s
-    for label, url, settle in pages:
-        with tempfile.TemporaryDirectory() as profile:
-            driver = start_browser(profile, 1400, 1000)
-            driver.get(url)
-            time.sleep(settle)
-            pids = browser_pids(driver)
-            before = cpu_seconds(pids)
-            time.sleep(6)
-            print('idle, all browser processes, %s: %.1f %% of a core' % (
-                label, (cpu_seconds(pids) - before) / 6 * 100))
-            driver.quit()
+    figures = {label: [] for label, _, _ in pages}
+    for _ in range(rounds):
+        for label, url, settle in pages:
+            with tempfile.TemporaryDirectory() as profile:
+                driver = start_browser(profile, 1400, 1000)
+                driver.get(url)
+                time.sleep(settle)
+                pids = browser_pids(driver)
+                before = cpu_seconds(pids)
+                time.sleep(6)
+                figures[label].append((cpu_seconds(pids) - before) / 6 * 100)
+                driver.quit()
+    for label, values in figures.items():
+        print('idle, all browser processes, %s: %.1f %% of a core (%s)' % (
+            label, statistics.median(values), ', '.join('%.1f' % v for v in values)))
     for server in servers:
         server.shutdown()
 
@@ -173,8 +180,13 @@ def play_frame():
 
 
 if __name__ == '__main__':
-    SITES = sys.argv[1:] or [SITE]
-    site_size()
-    play_frame()
-    page_figures(SITES)
-    idle_cpu(SITES)
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--idle-only', action='store_true')
+    parser.add_argument('--rounds', type=int, default=1)
+    parser.add_argument('sites', nargs='*', default=[SITE])
+    options = parser.parse_args()
+    if not options.idle_only:
+        site_size()
+        play_frame()
+        page_figures(options.sites)
+    idle_cpu(options.sites, options.rounds)

@@ -16,11 +16,13 @@
 #include "media/music_library.h"
 #include "platform/headless/state_json.h"
 #include "platform/store_written.h"
+#include "platform/web/idle_rest.h"
 #include "platform/web/web_backend.h"
 #include "replay/replay_codec.h"
 #include "replay/replay_shelf.h"
 #include "replay/replay_watch.h"
 #include "shell/main_form.h"
+#include "shell/screen_state.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -43,6 +45,7 @@ struct TWebGame {
   std::string ReplayMessage;
   std::string ReplayResult = "null";
   int PersistedGames = 0;
+  TIdleRest Rest;
 };
 
 TWebGame* Game = nullptr;
@@ -66,12 +69,16 @@ void CarryStoreToPage(const std::string&, bool written) {
 
 void Frame() {
   TWebGame& game = *Game;
+  const double frameStart = emscripten_get_now();
+  if (!game.Rest.FrameDue(frameStart, ScreenState != ssPlay && !game.Watch)) return;
   game.Clock.Advance();
+  const uint32_t picturesShown = game.Display.PicturesShown();
   try {
     game.Form.DXTimer.Tick();
   } catch (const std::exception& error) {
     ReportError(error);
   }
+  if (game.Display.PicturesShown() != picturesShown) game.Rest.Wake(frameStart);
   if (!game.AudioRunning) {
     // Until the first key lets the page play sound, the music's time still passes.
     const uint32_t now = game.Clock.Milliseconds();
@@ -106,11 +113,14 @@ bool ParseSeed(const char* text, uint32_t& seed) {
 
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void brunival_key(int32_t virtualKey, int32_t down) {
-  if (Game != nullptr) Game->Keyboard.SetKey(virtualKey, down != 0);
+  if (Game == nullptr) return;
+  Game->Keyboard.SetKey(virtualKey, down != 0);
+  Game->Rest.Wake(emscripten_get_now());
 }
 
 EMSCRIPTEN_KEEPALIVE void brunival_foreground(int32_t foreground) {
   if (Game == nullptr) return;
+  Game->Rest.Wake(emscripten_get_now());
   Game->Keyboard.SetForeground(foreground != 0);
   Game->Form.DXTimer.SetApplicationActive(foreground != 0);
 }
