@@ -72,6 +72,10 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 # A page that does nothing but ask for every animation frame: the floor of any animated page.
 FLOOR_PAGE = ('data:text/html,<!doctype html><body style="background:black">'
               '<script>function tick() { requestAnimationFrame(tick); } tick();</script>')
+# The same reading game pads every frame, as a page that takes them must: the browser then polls
+# for pads all the time.
+FLOOR_WITH_PADS_PAGE = FLOOR_PAGE.replace('{ requestAnimationFrame(tick); }',
+                                          '{ navigator.getGamepads(); requestAnimationFrame(tick); }')
 
 
 def page_figures(sites):
@@ -124,7 +128,8 @@ def idle_cpu(sites, rounds=1):
     """Every browser process's CPU over 6 s, 1400x1000 window: a blank page, the floor, and each
     site idling in its menu, in one sitting. With several rounds the pages take turns, so that
     a busy moment of the shared machine does not fall on one page alone; the median is given."""
-    pages = [('blank page', 'about:blank', 1), ('requestAnimationFrame only', FLOOR_PAGE, 1)]
+    pages = [('blank page', 'about:blank', 1), ('requestAnimationFrame only', FLOOR_PAGE, 1),
+             ('requestAnimationFrame and game pads', FLOOR_WITH_PADS_PAGE, 1)]
     servers = []
     for site in sites:
         handler = functools.partial(QuietHandler, directory=site)
