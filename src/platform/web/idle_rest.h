@@ -8,15 +8,17 @@
 class TIdleRest {
  public:
   static constexpr double kStillBeforeRestMs = 500;
-  // Under a whole 200 ms, so that at 60 Hz every twelfth animation frame runs despite jitter.
-  static constexpr double kRestingPeriodMs = 190;
+  static constexpr int kRestingPeriodMs = 200;
 
   void Wake(double now) { lastWake_ = now; }
+  bool Resting(double now, bool mayRest) const {
+    return mayRest && now - lastWake_ >= kStillBeforeRestMs;
+  }
 
-  // Whether the animation frame at `now` runs the game's frame.
-  bool FrameDue(double now, bool mayRest) {
-    const bool resting = mayRest && now - lastWake_ >= kStillBeforeRestMs;
-    if (resting && now - lastFrame_ < kRestingPeriodMs) return false;
+  // While every animation frame comes: whether the one at `now` runs the game's frame. Under a
+  // whole period, so that at 60 Hz every twelfth runs despite jitter.
+  bool FrameDue(double now, bool resting) {
+    if (resting && now - lastFrame_ < kRestingPeriodMs - 10) return false;
     lastFrame_ = now;
     return true;
   }

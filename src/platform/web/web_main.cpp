@@ -46,6 +46,7 @@ struct TWebGame {
   std::string ReplayResult = "null";
   int PersistedGames = 0;
   TIdleRest Rest;
+  bool OnTimer = false;  // resting without animation frames
 };
 
 TWebGame* Game = nullptr;
@@ -60,6 +61,33 @@ EM_JS(int, brunival_page_storage_available, (),
 EM_JS(void, brunival_page_store_written, (int written),
       { Module.brunivalStoreWritten(!!written); });
 EM_JS(void, brunival_page_closed, (), { Module.brunivalClosed(); });
+EM_JS(int, brunival_page_pads_connected, (),
+      { return Module.brunivalPadsConnected && Module.brunivalPadsConnected() ? 1 : 0; });
+
+// With no game pad to read every animation frame, a resting page asks for no animation frames at
+// all (the browser's own cost of them is most of an idle page's): a timer runs the game's frames.
+void RestOnTimer(bool onTimer) {
+  if (Game->OnTimer == onTimer) return;
+  Game->OnTimer = onTimer;
+  if (onTimer) {
+    emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, TIdleRest::kRestingPeriodMs);
+  } else {
+    emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+  }
+}
+
+bool MayRest() {
+  return ScreenState != ssPlay && !Game->Watch;
+}
+
+// Outside the main loop: the next animation frame runs the game's frame, not the pending timer.
+void WakeUp() {
+  Game->Rest.Wake(emscripten_get_now());
+  if (!Game->OnTimer) return;
+  RestOnTimer(false);
+  emscripten_pause_main_loop();
+  emscripten_resume_main_loop();
+}
 
 // The store reaches the browser's storage as part of every write, not some frames later: a tab
 // closed right after a record must not lose it.
@@ -70,7 +98,8 @@ void CarryStoreToPage(const std::string&, bool written) {
 void Frame() {
   TWebGame& game = *Game;
   const double frameStart = emscripten_get_now();
-  if (!game.Rest.FrameDue(frameStart, ScreenState != ssPlay && !game.Watch)) return;
+  const bool resting = game.Rest.Resting(frameStart, MayRest());
+  if (!game.Rest.FrameDue(frameStart, resting && !game.OnTimer)) return;
   game.Clock.Advance();
   const uint32_t picturesShown = game.Display.PicturesShown();
   try {
@@ -79,6 +108,7 @@ void Frame() {
     ReportError(error);
   }
   if (game.Display.PicturesShown() != picturesShown) game.Rest.Wake(frameStart);
+  RestOnTimer(game.Rest.Resting(frameStart, MayRest()) && !brunival_page_pads_connected());
   if (!game.AudioRunning) {
     // Until the first key lets the page play sound, the music's time still passes.
     const uint32_t now = game.Clock.Milliseconds();
@@ -115,12 +145,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void brunival_key(int32_t virtualKey, int32_t down) {
   if (Game == nullptr) return;
   Game->Keyboard.SetKey(virtualKey, down != 0);
-  Game->Rest.Wake(emscripten_get_now());
+  WakeUp();
 }
 
 EMSCRIPTEN_KEEPALIVE void brunival_foreground(int32_t foreground) {
   if (Game == nullptr) return;
-  Game->Rest.Wake(emscripten_get_now());
+  WakeUp();
   Game->Keyboard.SetForeground(foreground != 0);
   Game->Form.DXTimer.SetApplicationActive(foreground != 0);
 }
@@ -149,6 +179,7 @@ EMSCRIPTEN_KEEPALIVE char* brunival_replay_buffer(int32_t size) {
 EMSCRIPTEN_KEEPALIVE const char* brunival_open_replay() {
   if (Game == nullptr) return "the game has not started";
   Game->ReplayMessage.clear();
+  WakeUp();
   try {
     Game->Watch.reset();
     Game->ReplayResult = "null";
