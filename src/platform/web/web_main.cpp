@@ -7,6 +7,7 @@
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,10 +18,13 @@
 #include "platform/headless/state_json.h"
 #include "platform/store_written.h"
 #include "platform/web/web_backend.h"
+#include "play/daily_challenge.h"
 #include "replay/replay_codec.h"
 #include "replay/replay_shelf.h"
 #include "replay/replay_watch.h"
+#include "shell/daily_start.h"
 #include "shell/main_form.h"
+#include "store/daily_record.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -175,7 +179,9 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_state() {
 }
 
 int main(int argc, char** argv) {
+  std::optional<TDailyDate> daily;
   for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--daily") == 0) daily = ParseDailyDate(argv[i + 1]);
     uint32_t seed = 0;
     if (std::strcmp(argv[i], "--seed") == 0 && ParseSeed(argv[i + 1], seed)) RandSeed(seed);
     if (std::strcmp(argv[i], "--lang") == 0 && IsLanguageCode(argv[i + 1]))
@@ -185,6 +191,7 @@ int main(int argc, char** argv) {
     UseHighScoreStoreFile(kStorePath);
     SetStoreWrittenHook(CarryStoreToPage);
     KeepReplaysBeside(kStorePath);
+    KeepDailyRecordBeside(kStorePath);
   } else {
     UseMemoryHighScoreStore();
   }
@@ -193,6 +200,7 @@ int main(int argc, char** argv) {
   Game->LastAdvance = Game->Clock.Milliseconds();
   try {
     Game->Form.FormCreate();
+    if (daily) StartDailyChallenge(Game->Form, *daily);
   } catch (const std::exception& error) {
     ReportError(error);
   }
