@@ -37,7 +37,7 @@ bool AtomDue() {
 uint8_t ChooseAtomKind(const std::string& atomKinds) {
   if (!AllowsAnyKind(atomKinds)) return 1;
   for (;;) {
-    const uint8_t kind = KindForDraw(Random(100));
+    const uint8_t kind = KindForDraw(GameRandom(100));
     if (AllowsAtomKind(atomKinds, kind)) return kind;
   }
 }

@@ -4,10 +4,12 @@
 #include "media/canvas.h"
 #include "media/surface.h"
 #include "play/board_layers.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "play/play_drawing.h"
 #include "play/play_math.h"
 #include "play/side_column.h"
+#include "play/start_game.h"
 #include "rules/board.h"
 #include "shell/main_form.h"
 #include "shell/screen_frames.h"
@@ -53,6 +55,12 @@ bool GameOverFrame(int32_t lagCount) {
   DrawFinalTime();
   DrawCurtains();
   if (Game.StateTime / 3 > 240) {
+    if (DailyGame) {
+      EndDailyGame();
+      ScreenState = ssMainMenu;
+      ShowMenu(MainLabels, 5, 1);
+      return true;
+    }
     ScreenState = ssNameEntry;
     if (Game.NewRecord != 0) PlaySound("rekord");
   }

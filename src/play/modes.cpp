@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "play/cursor_motion.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "rules/board.h"
 #include "shell/screen_state.h"
@@ -131,7 +132,8 @@ int32_t TenthHallScore() {
 }
 
 void CheckForRecord() {
-  if (!ScoredMode()) return;
+  // A daily score is kept in the record of days, never in the hall of fame.
+  if (!ScoredMode() || DailyGame) return;
   Game.EnteredName.clear();
   LoadHighScores();
   if (TenthHallScore() < Game.Score) Game.NewRecord = 1;

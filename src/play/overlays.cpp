@@ -4,9 +4,11 @@
 #include <string>
 
 #include "play/briefing.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "play/play_drawing.h"
 #include "play/result_count.h"
+#include "store/daily_record.h"
 #include "text/catalogue.h"
 #include "text/font_text.h"
 #include "text/strings.h"
@@ -44,10 +46,22 @@ void DrawArcadeBriefing() {
   }
 }
 
+// The day's challenge names itself and its date above the mode's own text, moving with it.
+void DrawDailyTitle(int32_t textY) {
+  if (!DailyGame) return;
+  DrawCentred(Text("daily.title"), textY - 80);
+  DrawCentred(TextWith("daily.date", FormatDailyDate(*DailyGame)), textY - 40);
+}
+
 void DrawModeBriefing() {
   if (Game.GameMode < 2 || Game.GameMode > 5) return;
-  DrawCentred(Text("briefing." + IntToText(Game.GameMode)),
-              SlidingY(Game.Level.BriefingDelay, 220));
+  const int32_t y = SlidingY(Game.Level.BriefingDelay, 220);
+  DrawCentred(Text("briefing." + IntToText(Game.GameMode)), y);
+  DrawDailyTitle(y);
+  if (!DailyGame || Game.StateTime <= Game.Level.BriefingDelay) return;
+  if (const auto best = DailyBest(*DailyGame)) {
+    DrawCentred(TextWith("daily.best", IntToText(*best)), Slide() + 300);
+  }
 }
 
 void DrawArcadeResult() {
@@ -60,7 +74,9 @@ void DrawArcadeResult() {
 
 void DrawEndResult() {
   const bool failed = Game.GameMode == 3 && Game.BoardCleared == 0;
-  DrawCentred(Text(failed ? "result.goalmissed" : "result.welldone"), SlidingY(1000, 200));
+  const int32_t y = SlidingY(1000, 200);
+  DrawCentred(Text(failed ? "result.goalmissed" : "result.welldone"), y);
+  DrawDailyTitle(y);
   if (Game.StateTime > 1400) DrawCentred(MinutesSeconds(Game.ResultTime), Slide() + 300);
 }
 }  // namespace

@@ -4,6 +4,7 @@
 #include "play/atom_supply.h"
 #include "play/briefing.h"
 #include "play/cursor_motion.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "play/modes.h"
 #include "play/play_keys.h"
@@ -25,7 +26,7 @@ void UpdatePlayState(int32_t lagMs) {
   Game.StateTime = SaturatingAdd(Game.StateTime, lagMs);
   if (Game.Phase == phPlay) ApplyModeRules();
   // Sees the keys of the previous frame: the keyboard is read only further down.
-  if (Game.Phase == phPlay && KeyDown(VK_M)) EndLevelAtOnce();
+  if (Game.Phase == phPlay && KeyDown(VK_M) && !DailyGame) EndLevelAtOnce();
   if (Game.Phase == phPlay) SupplyAtoms();
   FallSideColumn(lagMs, true);
   ReadKeyboard();

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "play/play_keys.h"
 #include "play/play_math.h"
@@ -45,7 +46,8 @@ void HandlePlayerInput() {
   StartSlide(VK_DOWN, LatchDown, Game.CursorStepY, Game.CursorRow < 10, +1);
   StartSlide(VK_LEFT, LatchLeft, Game.CursorStepX, Game.CursorCol > 1, -1);
   StartSlide(VK_RIGHT, LatchRight, Game.CursorStepX, Game.CursorCol < 12, +1);
-  if (KeyDown(VK_F1)) Game.Score = SaturatingAdd(Game.Score, 100);
+  // The day's challenge is a contest: no bonus key there.
+  if (KeyDown(VK_F1) && !DailyGame) Game.Score = SaturatingAdd(Game.Score, 100);
   // Enter does not place: only Space, which alone releases the confirm latch here.
   if (KeyDown(VK_SPACE) && LatchConfirm == 0) {
     LatchConfirm = 1;

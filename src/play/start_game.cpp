@@ -2,6 +2,7 @@
 #include "play/start_game.h"
 
 #include "play/cursor_motion.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "rules/board.h"
 #include "shell/screen_state.h"
@@ -12,21 +13,27 @@
 namespace {
 void SeedDestructionBoard() {
   for (int n = 0; n < 10; ++n) {
-    const int32_t kind = 3 + Random(2);
+    const int32_t kind = 3 + GameRandom(2);
     uint8_t col = 0;
     uint8_t row = 0;
     do {
-      col = static_cast<uint8_t>(1 + Random(12));
-      row = static_cast<uint8_t>(1 + Random(10));
+      col = static_cast<uint8_t>(1 + GameRandom(12));
+      row = static_cast<uint8_t>(1 + GameRandom(10));
     } while (Game.Board[col][row].Kind != 0);
     // Neighbouring start atoms bond as any placed atoms do; no structure is checked.
     PlaceAtom(col, row, kind);
   }
 }
-}  // namespace
 
-void StartGame(uint8_t mode) {
-  if (mode < 1 || mode > 5) return;
+// Different dates give unrelated generators even though their numbers are close.
+uint32_t DailySeed(const TDailyDate& date) {
+  uint64_t mixed = date.Number() + 0x9E3779B97F4A7C15ull;
+  mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ull;
+  mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBull;
+  return static_cast<uint32_t>(mixed ^ (mixed >> 31));
+}
+
+void SetUpGame(uint8_t mode) {
   PlaySound("mezihra");
   LatchConfirm = 1;
   ScreenState = ssPlay;
@@ -53,4 +60,23 @@ void StartGame(uint8_t mode) {
   Game.CursorPulseStep = 1;
   Game.CursorPulse = 50;
   Game.Level = mode == 1 ? ArcadeLevels[1] : ModeParams[mode];
+}
+}  // namespace
+
+void StartGame(uint8_t mode) {
+  if (mode < 1 || mode > 5) return;
+  DailyGame.reset();
+  UseSharedGameGenerator();
+  SetUpGame(mode);
+}
+
+void StartDailyGame(const TDailyDate& date) {
+  DailyGame = date;
+  UseOwnGameGenerator(DailySeed(date));
+  SetUpGame(3);
+}
+
+void EndDailyGame() {
+  DailyGame.reset();
+  UseSharedGameGenerator();
 }

@@ -1,7 +1,7 @@
 // FNV-1a 64 over little-endian fields: the same digest on every target.
 #pragma once
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 class TFnv1a {

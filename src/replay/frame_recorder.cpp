@@ -3,12 +3,14 @@
 #include <optional>
 #include <utility>
 
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 #include "replay/game_digest.h"
 #include "replay/gameplay_fingerprint.h"
 #include "replay/replay_shelf.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
+#include "store/daily_record.h"
 #include "store/random.h"
 #include "text/strings.h"
 
@@ -46,7 +48,29 @@ void FinishGame() {
   replay.Claimed = {Game.GameMode, Game.LevelNumber, Game.Score, ScreenState,
                     FinishDigest(state.Digest)};
   ShelveReplay(replay);
+  // A day's game counts once it reached its result; one quit on the way does not.
+  if (replay.DailyDate != 0 && ScreenState == ssGameOver) {
+    if (const auto date = TDailyDate::FromNumber(replay.DailyDate))
+      NoteDailyScore(*date, Game.Score);
+  }
   if (state.Sink) state.Sink(replay);
+}
+
+TReplayStart StartAsNow(uint8_t selected) {
+  return {RandomSeedInUse(),
+          RandomDrawCount(),
+          selected,
+          LatchBits(),
+          {Settings[1], Settings[2], Settings[3]}};
+}
+
+void BeginRecording(const TReplayStart& start, uint32_t dailyDate) {
+  TRecorderState& state = State();
+  state.Recording.emplace();
+  state.Recording->GameplayFingerprint = GameplayFingerprint();
+  state.Recording->DailyDate = dailyDate;
+  state.Recording->Start = start;
+  state.Digest = 0;
 }
 }  // namespace
 
@@ -61,11 +85,19 @@ TReplayFrameScope::TReplayFrameScope(const TMainForm& form, int32_t lagCount)
   state.ModeChoice.reset();
   state.InNameEntry = ScreenState == ssNameEntry;
   if (state.Playing || state.Recording || ScreenState != ssModeChoice) return;
-  state.ModeChoice = TReplayStart{RandomSeedInUse(),
-                                  RandomDrawCount(),
-                                  HlMenu.Selected,
-                                  LatchBits(),
-                                  {Settings[1], Settings[2], Settings[3]}};
+  state.ModeChoice = StartAsNow(HlMenu.Selected);
+}
+
+void RecordDailyStart(uint32_t dailyDate) {
+  TRecorderState& state = State();
+  if (state.Playing) return;
+  try {
+    // A game left unfinished (the window never closed it) is kept as it stands.
+    FinishGame();
+    BeginRecording(StartAsNow(3), dailyDate);
+  } catch (...) {
+    state.Recording.reset();
+  }
 }
 
 TReplayFrameScope::~TReplayFrameScope() {
@@ -83,10 +115,7 @@ TReplayFrameScope::~TReplayFrameScope() {
       TieLatestGameToRecord(Game.GameMode - 1, Game.EnteredName, IntToText(Game.Score));
     }
     if (!state.Recording && state.ModeChoice && ScreenState == ssPlay) {
-      state.Recording.emplace();
-      state.Recording->GameplayFingerprint = GameplayFingerprint();
-      state.Recording->Start = *state.ModeChoice;
-      state.Digest = 0;
+      BeginRecording(*state.ModeChoice, 0);
     }
     if (!state.Recording) return;
     state.Recording->Frames.push_back(

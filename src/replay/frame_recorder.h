@@ -31,6 +31,10 @@ class TReplayFrameScope {
   bool drew_ = true;  // an abandoned frame raised while drawing
 };
 
+// The daily challenge starts outside the mode choice, once start-up is done: it is recorded from
+// the next frame on. Called just before the game is set up.
+void RecordDailyStart(uint32_t dailyDate);
+
 // The window closes: a game being recorded ends here.
 void ReplayWindowClosing();
 

@@ -47,6 +47,7 @@ struct TReplayResult {
 
 struct TReplay {
   uint64_t GameplayFingerprint = 0;
+  uint32_t DailyDate = 0;  // YYYYMMDD of the daily challenge played; 0 for any other game
   TReplayStart Start;
   std::vector<TReplayFrame> Frames;
   TReplayResult Claimed;

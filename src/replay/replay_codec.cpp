@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "play/daily_challenge.h"
+
 namespace {
 constexpr std::string_view kMagic = "BRNVRPLY";
 constexpr size_t kHeaderSize = 8 + 2 + 2 + 4 + 4;
@@ -87,9 +89,14 @@ class TPayloadReader {
   size_t at_ = 0;
 };
 
+uint16_t VersionFor(const TReplay& replay) {
+  return replay.DailyDate != 0 ? 2 : 1;
+}
+
 std::string EncodePayload(const TReplay& replay) {
   std::string out;
   PutLe(out, replay.GameplayFingerprint, 8);
+  if (VersionFor(replay) >= 2) PutVarint(out, replay.DailyDate);
   const TReplayStart& start = replay.Start;
   PutVarint(out, start.Seed);
   PutVarint(out, start.DrawsBefore);
@@ -122,10 +129,15 @@ std::string EncodePayload(const TReplay& replay) {
   return out + runs;
 }
 
-TReplay DecodePayload(std::string_view payload) {
+TReplay DecodePayload(std::string_view payload, uint64_t version) {
   TPayloadReader in(payload);
   TReplay replay;
   replay.GameplayFingerprint = in.Fixed64();
+  if (version >= 2) {
+    replay.DailyDate = static_cast<uint32_t>(in.Varint(99991231, "date"));
+    if (!TDailyDate::FromNumber(replay.DailyDate))
+      throw EReplayError("the replay is damaged (date)");
+  }
   TReplayStart& start = replay.Start;
   start.Seed = static_cast<uint32_t>(in.Varint(std::numeric_limits<uint32_t>::max(), "seed"));
   start.DrawsBefore = in.Varint(uint64_t{1} << 48, "number of draws");
@@ -166,10 +178,10 @@ TReplay DecodePayload(std::string_view payload) {
 }  // namespace
 
 std::string EncodeReplay(const TReplay& replay) {
-  return PackReplayPayload(EncodePayload(replay));
+  return PackReplayPayload(EncodePayload(replay), VersionFor(replay));
 }
 
-std::string PackReplayPayload(std::string_view payload) {
+std::string PackReplayPayload(std::string_view payload, uint16_t version) {
   uLongf packedSize = compressBound(payload.size());
   std::string packed(packedSize, '\0');
   if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
@@ -180,7 +192,7 @@ std::string PackReplayPayload(std::string_view payload) {
   packed.resize(packedSize);
 
   std::string out(kMagic);
-  PutLe(out, kReplayFormatVersion, 2);
+  PutLe(out, version, 2);
   PutLe(out, 0, 2);
   PutLe(out, payload.size(), 4);
   PutLe(out, packed.size(), 4);
@@ -197,7 +209,7 @@ TReplay DecodeReplay(std::string_view bytes) {
   }
   if (bytes.size() < kHeaderSize + kChecksumSize) throw EReplayError("the replay is truncated");
   const uint64_t version = GetLe(bytes, 8, 2);
-  if (version != kReplayFormatVersion) {
+  if (version < 1 || version > kReplayFormatVersion) {
     throw EReplayError("replay format version " + std::to_string(version) +
                        " is not known to this game (it reads version " +
                        std::to_string(kReplayFormatVersion) + ")");
@@ -220,5 +232,5 @@ TReplay DecodeReplay(std::string_view bytes) {
                  reinterpret_cast<const Bytef*>(bytes.data() + kHeaderSize), packedSize);
   if (status != Z_OK || unpackedSize != payloadSize)
     throw EReplayError("the replay is damaged (it does not unpack)");
-  return DecodePayload(payload);
+  return DecodePayload(payload, version);
 }

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "media/media_events.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
+#include "play/start_game.h"
 #include "replay/frame_recorder.h"
 #include "replay/game_digest.h"
 #include "replay/gameplay_fingerprint.h"
@@ -45,6 +47,12 @@ void TReplayPlayer::Start() {
   LatchRight = (start.Latches >> 3) & 1;
   LatchConfirm = (start.Latches >> 4) & 1;
   LatchBack = (start.Latches >> 5) & 1;
+  // The day's game starts at its briefing: its first frame is already one of the game.
+  if (replay_.DailyDate != 0) {
+    const auto date = TDailyDate::FromNumber(replay_.DailyDate);
+    if (!date) throw EReplayError("the replay is damaged (date)");
+    StartDailyGame(*date);
+  }
 }
 
 bool TReplayPlayer::Step() {

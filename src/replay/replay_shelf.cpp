@@ -30,6 +30,9 @@ class TShelf {
     memory_.clear();
   }
   bool InMemory() const { return folder_.empty(); }
+  std::string Path(const std::string& name) const {
+    return Utf8FromPath(PathFromUtf8(folder_) / PathFromUtf8(name));
+  }
 
   bool Write(const std::string& name, const std::string& bytes) {
     if (InMemory()) {
@@ -80,15 +83,13 @@ class TShelf {
   }
 
  private:
-  std::string Path(const std::string& name) const {
-    return Utf8FromPath(PathFromUtf8(folder_) / PathFromUtf8(name));
-  }
   std::string folder_;
   std::map<std::string, std::string> memory_;
 };
 
 int shelvedGames = 0;
 std::string latestGame;
+std::string latestGamePath;
 
 TShelf& Shelf() {
   static TShelf shelf;
@@ -185,7 +186,8 @@ void ShelveReplay(const TReplay& replay) {
   const int next = numbers.empty() ? 1 : numbers.back() + 1;
   latestGame = EncodeReplay(replay);
   ++shelvedGames;
-  Shelf().Write(GameName(next), latestGame);
+  const bool written = Shelf().Write(GameName(next), latestGame);
+  latestGamePath = written && !Shelf().InMemory() ? Shelf().Path(GameName(next)) : std::string();
   DropOldGames(ReadTies());
 }
 
@@ -195,6 +197,10 @@ int ShelvedGameCount() {
 
 const std::string& LatestShelvedGame() {
   return latestGame;
+}
+
+std::string LatestShelvedGamePath() {
+  return latestGamePath;
 }
 
 void TieLatestGameToRecord(int table, const std::string& name, const std::string& score) {

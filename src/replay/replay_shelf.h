@@ -20,5 +20,7 @@ void TieLatestGameToRecord(int table, const std::string& name, const std::string
 // Games kept in this process so far, and the file of the latest (empty before the first).
 int ShelvedGameCount();
 const std::string& LatestShelvedGame();
+// Where the latest game was written; empty when the shelf is in memory or the write failed.
+std::string LatestShelvedGamePath();
 // The game behind hall-of-fame entry 0..29 (table = entry / 10), when it is kept.
 std::optional<TReplay> ReplayOfRecord(int entry);

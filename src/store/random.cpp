@@ -2,6 +2,7 @@
 #include "store/random.h"
 
 #include <chrono>
+#include <optional>
 #include <random>
 
 namespace {
@@ -49,17 +50,39 @@ bool RandomSeeded() {
   return seeded;
 }
 
-int32_t Random(int32_t range) {
+namespace {
+// Multiply-and-reject on 32-bit draws, spelled out: <random>'s distributions differ between
+// standard libraries, and a seed must give the same game in every build (the browser's too).
+template <typename TDraw>
+int32_t DrawBelow(int32_t range, TDraw draw) {
   if (range <= 0) return 0;
-  // Multiply-and-reject on 32-bit draws, spelled out: <random>'s distributions differ between
-  // standard libraries, and a seed must give the same game in every build (the browser's too).
   const uint32_t bound = static_cast<uint32_t>(range);
-  uint64_t product = uint64_t{Draw()} * bound;
+  uint64_t product = uint64_t{draw()} * bound;
   if (static_cast<uint32_t>(product) < bound) {
     const uint32_t threshold = (0u - bound) % bound;
     while (static_cast<uint32_t>(product) < threshold) {
-      product = uint64_t{Draw()} * bound;
+      product = uint64_t{draw()} * bound;
     }
   }
   return static_cast<int32_t>(product >> 32);
+}
+
+std::optional<std::mt19937> ownGameGenerator;
+}  // namespace
+
+int32_t Random(int32_t range) {
+  return DrawBelow(range, Draw);
+}
+
+int32_t GameRandom(int32_t range) {
+  if (!ownGameGenerator) return Random(range);
+  return DrawBelow(range, [] { return static_cast<uint32_t>((*ownGameGenerator)()); });
+}
+
+void UseOwnGameGenerator(uint32_t seed) {
+  ownGameGenerator.emplace(seed);
+}
+
+void UseSharedGameGenerator() {
+  ownGameGenerator.reset();
 }

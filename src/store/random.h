@@ -14,3 +14,10 @@ uint32_t RandomSeedInUse();
 uint64_t RandomDrawCount();
 // Seeds with seed and moves on past `draws` numbers.
 void RandSeedAt(uint32_t seed, uint64_t draws);
+
+// The game's own draws (the board and the atoms). They come from the process-wide generator,
+// unless a game with a generator of its own is running: the daily challenge, whose board and
+// atoms follow from its date alone while the music and the store keep drawing from the other.
+int32_t GameRandom(int32_t range);
+void UseOwnGameGenerator(uint32_t seed);
+void UseSharedGameGenerator();

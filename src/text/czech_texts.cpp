@@ -147,6 +147,9 @@ constexpr std::array kTexts = std::to_array<TCatalogueText>({
     {"result.welldone", kLarge, kOverlayRoom, "gratulujeme"},
     {"result.goalmet", kLarge, kOverlayRoom, "ukol splnen"},
     {"result.goalmissed", kLarge, kOverlayRoom, "ukol nesplnen"},
+    {"daily.title", kLarge, kOverlayRoom, "denni vyzva"},
+    {"daily.date", kLarge, kOverlayRoom, "{n}"},
+    {"daily.best", kLarge, kOverlayRoom, "nejlepe {n}"},
     {"gameover", kLarge, kGameOverRoom, "KONEC"},
 });
 }  // namespace

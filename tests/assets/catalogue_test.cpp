@@ -13,11 +13,16 @@
 namespace {
 namespace fs = std::filesystem;
 
-// The widest number each kind of text is given: "mm:ss" for the time limit, two digits else.
+// The widest value each kind of text is given: "mm:ss" for the time limit, a date, a day's best
+// score, two digits else.
 std::string Widest(const std::string& text, std::string_view key) {
   std::string filled = text;
   if (const size_t at = filled.find("{n}"); at != std::string::npos) {
-    filled.replace(at, 3, key == "briefing.limit" ? "00:00" : "20");
+    const char* widest = key == "briefing.limit" ? "00:00"
+                         : key == "daily.date"   ? "2026-12-24"
+                         : key == "daily.best"   ? "999999"
+                                                 : "20";
+    filled.replace(at, 3, widest);
   }
   return filled;
 }

@@ -1,5 +1,6 @@
 #include "autoplay_game.h"
 
+#include <ostream>
 #include <stdexcept>
 
 #include "hand_model.h"
@@ -7,6 +8,8 @@
 #include "platform/headless/headless_platform.h"
 #include "play/game_state.h"
 #include "play/start_game.h"
+#include "script_line.h"
+#include "shell/daily_start.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
 #include "store/level_params.h"
@@ -114,6 +117,48 @@ TGameOutcome TAutoplayTable::Play(const TGameSetup& setup) {
   }
   if (setup.Mode == 3) outcome.Won = result && Game.ResultTime > 0;
   // Leaves the table quiet for the next game: the play screen ends and no key stays down.
+  ScreenState = ssMainMenu;
+  return outcome;
+}
+
+TGameOutcome TAutoplayTable::PlayDaily(const TDailyDate& date, const TPlayerProfile& profile,
+                                       uint32_t seed, std::ostream* script) {
+  // The end screen moves on to the menu only on frames that draw.
+  machine_->Display.Drawable = true;
+  ReleaseAllLatches();
+  StartDailyChallenge(machine_->Form, date);
+  THandModel hand(profile, seed);
+  TGameOutcome outcome;
+  int32_t playStart = -1;
+  int32_t now = 0;
+  int32_t enterHeld = 0;
+  for (size_t frame = 0; ScreenState == ssPlay || ScreenState == ssGameOver; ++frame) {
+    if (now > kLongestModeGameMs) break;
+    const int32_t lag = kFrameLags[frame % kFrameLags.size()];
+    std::array<bool, 256> keys{};
+    if (ScreenState == ssPlay && Game.Phase == phBriefing && Game.OverlaySlide == 0 &&
+        Game.StateTime > Game.Level.BriefingDelay + 400 && enterHeld < 6) {
+      keys[13] = true;  // read the briefing, then Enter for about 100 ms
+      ++enterHeld;
+    } else if (StillPlaying()) {
+      if (playStart < 0) playStart = now;
+      keys = hand.KeysFor(now - playStart);
+    }
+    machine_->Keyboard.Hold(keys);
+    if (script != nullptr) *script << ScriptFrameLine(lag, keys) << '\n';
+    machine_->Clock.Advance(static_cast<uint32_t>(lag));
+    machine_->Form.DXTimer.Tick();
+    now += lag;
+    if (StillPlaying()) outcome.PlayedMs = now - playStart;
+    if (ScreenState == ssPlay && Game.Phase == phResult) outcome.Won = Game.BoardCleared != 0;
+    if (frame % 64 == 0) TakeMediaEvents();
+  }
+  TakeMediaEvents();
+  machine_->Display.Drawable = false;
+  outcome.Score = Game.Score;
+  outcome.AtomsPlaced = hand.Decisions();
+  outcome.Exchanges = hand.Exchanges();
+  outcome.Slips = hand.Slips();
   ScreenState = ssMainMenu;
   return outcome;
 }

@@ -2,6 +2,7 @@
 // drawing and no sound device: the same update, supply, timing and rules a person meets.
 #pragma once
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,8 @@ struct TGameSetup {
   TPlayerProfile Profile = AverageProfile();
 };
 
+struct TDailyDate;
+
 struct TGameOutcome {
   bool Won = false;         // arcade: task done in time; destrukce: board cleared
   int32_t PlayedMs = 0;     // from the first frame of play to the end
@@ -27,6 +30,7 @@ struct TGameOutcome {
   int32_t AtomsWasted = 0;  // atoms blown away in closed structures below the minimum size
   int32_t Exchanges = 0;
   int32_t Slips = 0;  // wrong-way arrows and exchanges nobody meant
+  int32_t Score = 0;
 };
 
 // A run of "arkada" plays level after level with fresh seeds drawn from the run's number, so that
@@ -40,6 +44,11 @@ class TAutoplayTable {
   TAutoplayTable();
   ~TAutoplayTable();
   TGameOutcome Play(const TGameSetup& setup);
+  // The day's challenge from its briefing to the main menu after it, as a person plays it: the
+  // briefing dismissed with Enter, the result left to count. Each frame is written to `script`
+  // (when given) as a runner's script line; Score is the game's final score.
+  TGameOutcome PlayDaily(const TDailyDate& date, const TPlayerProfile& profile, uint32_t seed,
+                         std::ostream* script);
 
  private:
   struct TMachine;

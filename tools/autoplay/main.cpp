@@ -59,21 +59,24 @@
 
 #include "autoplay_game.h"
 #include "level_measure.h"
+#include "play/daily_challenge.h"
 #include "play/game_state.h"
 
 namespace {
 int Usage(const std::string& message) {
-  std::cerr
-      << "brunival-autoplay: " << message << "\n"
-      << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
-         "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
-         "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
-         "  play LEVEL SEED\n"
-         "  band BAND-FILE\n"
-         "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
-         "destrukce; LIST is such names and ranges like 1-20, separated by commas. Run R\n"
-         "plays arcade level L with the seed 20 R + L - 1. A BAND-FILE has the lines\n"
-         "\"runs FIRST COUNT\" and \"LEVEL LOWEST HIGHEST\": the games each level must win.\n";
+  std::cerr << "brunival-autoplay: " << message << "\n"
+            << "usage: brunival-autoplay [--data DIR] [--profile NAME] COMMAND\n"
+               "  measure [--games N] [--first-run R] [--levels LIST] [--csv FILE]\n"
+               "          [--games-csv FILE] [--time-limit MS] [--goal N] [--supply MS]\n"
+               "  play LEVEL SEED\n"
+               "  daily YYYY-MM-DD [SEED [SCRIPT-FILE]]\n"
+               "  band BAND-FILE\n"
+               "NAME is quick, average (the default) or beginner. LEVEL is 1..20, bitva or\n"
+               "destrukce; LIST is such names and ranges like 1-20, separated by commas. Run R\n"
+               "plays arcade level L with the seed 20 R + L - 1. A BAND-FILE has the lines\n"
+               "\"runs FIRST COUNT\" and \"LEVEL LOWEST HIGHEST\": the games each level must win.\n"
+               "daily plays that day's challenge from its briefing to the menu; SEED varies the\n"
+               "player, and SCRIPT-FILE gets the frames as brunival-headless --daily plays them.\n";
   return 2;
 }
 
@@ -219,6 +222,25 @@ int PlayOne(const std::vector<std::string>& args) {
   return 0;
 }
 
+int PlayDaily(const std::vector<std::string>& args) {
+  const std::optional<TDailyDate> date = args.empty() ? std::nullopt : ParseDailyDate(args[0]);
+  uint32_t seed = 1;
+  if (!date || args.size() > 3 || (args.size() >= 2 && !ParseNumber(args[1], seed))) {
+    return Usage("daily needs a date YYYY-MM-DD, then optionally a seed and a script file");
+  }
+  std::ofstream script;
+  if (args.size() == 3) {
+    script.open(FromStartDirectory(args[2]));
+    if (!script) return Usage("cannot write " + args[2]);
+  }
+  TAutoplayTable table;
+  const TGameOutcome outcome =
+      table.PlayDaily(*date, Profile, seed, script.is_open() ? &script : nullptr);
+  PrintOutcome("daily " + args[0], seed, outcome);
+  std::cout << "score " << outcome.Score << '\n';
+  return 0;
+}
+
 // Every arcade level must win a number of the given runs within its band; a level outside is
 // named. The bands are what the measurement on other runs predicts (scripts/levels.sh).
 int CheckBands(const std::vector<std::string>& args) {
@@ -288,6 +310,7 @@ int main(int argc, char** argv) {
     if (command == "measure") return Measure(args);
     if (command == "play") return PlayOne(args);
     if (command == "band") return CheckBands(args);
+    if (command == "daily") return PlayDaily(args);
   } catch (const std::exception& error) {
     std::cerr << "brunival-autoplay: " << error.what() << '\n';
     return 1;

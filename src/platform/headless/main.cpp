@@ -2,6 +2,7 @@
 #include <charconv>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,10 @@
 #include "platform/headless/runner.h"
 #include "platform/process_setup.h"
 #include "platform/version_option.h"
+#include "play/daily_challenge.h"
 #include "replay/replay_shelf.h"
+#include "shell/daily_start.h"
+#include "store/daily_record.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -19,7 +23,7 @@ namespace {
 int Usage(const char* message) {
   std::cerr << "brunival-headless: " << message << "\n"
             << "usage: brunival-headless [--seed N] [--store FILE] [--store-fail] [--lang CODE] "
-               "[--record DIR] [SCRIPT | --verify FILE]\n";
+               "[--record DIR] [--daily YYYY-MM-DD] [SCRIPT | --verify FILE]\n";
   return kExitRunnerFailure;
 }
 
@@ -41,6 +45,7 @@ int main(int argc, char** argv) {
   std::string scriptPath;
   std::string recordDir;
   std::string verifyPath;
+  std::optional<TDailyDate> daily;
   const size_t count = args.size();
   for (size_t i = 1; i < count; ++i) {
     const std::string& arg = args[i];
@@ -60,6 +65,10 @@ int main(int argc, char** argv) {
     } else if (arg == "--verify") {
       if (++i >= count) return Usage("--verify needs a replay file");
       verifyPath = args[i];
+    } else if (arg == "--daily") {
+      if (++i >= count) return Usage("--daily needs a date, YYYY-MM-DD");
+      daily = ParseDailyDate(args[i]);
+      if (!daily) return Usage(("--daily: " + args[i] + " is not a date (YYYY-MM-DD)").c_str());
     } else if (arg == "--store-fail") {
       storeFail = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -72,7 +81,7 @@ int main(int argc, char** argv) {
   }
 
   if (!verifyPath.empty()) {
-    if (!scriptPath.empty()) return Usage("--verify plays no script");
+    if (!scriptPath.empty() || daily) return Usage("--verify plays no script and no daily game");
     UseMemoryHighScoreStore();
     return VerifyReplay(verifyPath, std::cout, std::cerr);
   }
@@ -88,12 +97,16 @@ int main(int argc, char** argv) {
     UseMemoryHighScoreStore();
   } else {
     UseHighScoreStoreFile(storeFile);
-    if (!storeFail) KeepReplaysBeside(storeFile);
+    if (!storeFail) {
+      KeepReplaysBeside(storeFile);
+      KeepDailyRecordBeside(storeFile);
+    }
   }
   SetHighScoreStoreFailing(storeFail);
 
   try {
     THeadlessRunner runner;
+    if (daily) StartDailyChallenge(runner.Form(), *daily);
     std::istream& script = scriptPath.empty() ? std::cin : scriptFile;
     return runner.Run(script, std::cout, std::cerr);
   } catch (const std::exception& error) {

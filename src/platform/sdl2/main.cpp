@@ -22,16 +22,31 @@
 #include "platform/sdl2/sdl_keyboard.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/sdl2/system_language.h"
+#include "play/daily_challenge.h"
+#include "replay/frame_recorder.h"
 #include "replay/replay_files.h"
 #include "replay/replay_shelf.h"
 #include "replay/replay_watch.h"
+#include "shell/daily_start.h"
 #include "shell/main_form.h"
+#include "shell/screen_state.h"
+#include "store/daily_record.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
 
 namespace {
 // The application's top-level handler: an error that abandoned a handler is reported and the
 // program goes on. Each message is told once, since a missing picture fails every frame.
+// The day's result is its replay: say where it is kept, so that it can be shared.
+void ReportDailyResult(const TReplay& game) {
+  const auto date = TDailyDate::FromNumber(game.DailyDate);
+  if (!date || game.Claimed.EndScreen != ssGameOver) return;
+  const std::string path = LatestShelvedGamePath();
+  std::fprintf(stderr, "brunival: daily challenge %s: score %d; its replay: %s\n",
+               FormatDailyDate(*date).c_str(), static_cast<int>(game.Claimed.Score),
+               path.empty() ? "not kept" : path.c_str());
+}
+
 void ReportError(const std::exception& error) {
   static std::set<std::string> told;
   if (told.insert(error.what()).second) std::fprintf(stderr, "brunival: %s\n", error.what());
@@ -113,6 +128,7 @@ int main(int argc, char** argv) {
   std::optional<TScaling> scaling;
   const char* language = nullptr;
   std::optional<TReplay> replay;
+  std::optional<TDailyDate> daily;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
     constexpr std::string_view kScaling = "--scaling=";
@@ -131,11 +147,22 @@ int main(int argc, char** argv) {
         return 2;
       }
       understood = true;
+    } else if (option == "--daily") {
+      // The date is optional: today's challenge without it.
+      daily = TodayUtc();
+      if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--")) {
+        daily = ParseDailyDate(argv[++i]);
+        if (!daily) {
+          ReportFatalError(std::string("--daily: ") + argv[i] + " is not a date (YYYY-MM-DD)");
+          return 2;
+        }
+      }
+      understood = true;
     }
-    if (!understood) {
-      ReportFatalError(
-          std::string("not understood: ") + argv[i] +
-          "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] [--replay FILE] [--version]");
+    if (!understood || (replay && daily)) {
+      ReportFatalError(std::string("not understood: ") + argv[i] +
+                       "\nusage: brunival [--scaling=sharp|integer] [--lang CODE] "
+                       "[--replay FILE | --daily [YYYY-MM-DD]] [--version]");
       return 2;
     }
   }
@@ -154,6 +181,8 @@ int main(int argc, char** argv) {
   } else {
     UseDefaultHighScoreStore();
     KeepReplaysBeside(DefaultHighScoreStorePath());
+    KeepDailyRecordBeside(DefaultHighScoreStorePath());
+    SetReplaySink(ReportDailyResult);
   }
   int status = 0;
   {
@@ -183,6 +212,7 @@ int main(int argc, char** argv) {
       } catch (const std::exception& error) {
         ReportError(error);
       }
+      if (daily) StartDailyChallenge(form, *daily);
       std::unique_ptr<TReplayWatch> watch;
       if (replay)
         watch = std::make_unique<TReplayWatch>(form, std::move(*replay), TWatchReturn::MainMenu);

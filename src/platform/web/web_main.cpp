@@ -7,6 +7,7 @@
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,11 +19,14 @@
 #include "platform/store_written.h"
 #include "platform/web/idle_rest.h"
 #include "platform/web/web_backend.h"
+#include "play/daily_challenge.h"
 #include "replay/replay_codec.h"
 #include "replay/replay_shelf.h"
 #include "replay/replay_watch.h"
+#include "shell/daily_start.h"
 #include "shell/main_form.h"
 #include "shell/screen_state.h"
+#include "store/daily_record.h"
 #include "store/random.h"
 #include "store/registry.h"
 #include "text/catalogue.h"
@@ -216,7 +220,9 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_state() {
 }
 
 int main(int argc, char** argv) {
+  std::optional<TDailyDate> daily;
   for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--daily") == 0) daily = ParseDailyDate(argv[i + 1]);
     uint32_t seed = 0;
     if (std::strcmp(argv[i], "--seed") == 0 && ParseSeed(argv[i + 1], seed)) RandSeed(seed);
     if (std::strcmp(argv[i], "--lang") == 0 && IsLanguageCode(argv[i + 1]))
@@ -226,6 +232,7 @@ int main(int argc, char** argv) {
     UseHighScoreStoreFile(kStorePath);
     SetStoreWrittenHook(CarryStoreToPage);
     KeepReplaysBeside(kStorePath);
+    KeepDailyRecordBeside(kStorePath);
   } else {
     UseMemoryHighScoreStore();
   }
@@ -234,6 +241,7 @@ int main(int argc, char** argv) {
   Game->LastAdvance = Game->Clock.Milliseconds();
   try {
     Game->Form.FormCreate();
+    if (daily) StartDailyChallenge(Game->Form, *daily);
   } catch (const std::exception& error) {
     ReportError(error);
   }
