@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the replay reader: as a whole file, and (first byte odd) as the game
-// inside a file with a valid checksum, so the fuzzer reaches the parser behind the CRC. What
-// decodes must encode to a file that decodes to the same replay.
+// inside a file with a valid checksum (bit 1: of the daily challenge's version), so the fuzzer
+// reaches the parser behind the CRC. What decodes must encode to a file that decodes to the same
+// replay.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,7 +28,9 @@ TReplay SampleGame(int frames) {
 TSeeds Seeds() {
   TSeeds seeds;
   for (int frames : {1, 5, 300}) {
-    const std::string file = EncodeReplay(SampleGame(frames));
+    TReplay game = SampleGame(frames);
+    if (frames == 300) game.DailyDate = 20261224;
+    const std::string file = EncodeReplay(game);
     seeds.push_back({0});
     seeds.back().insert(seeds.back().end(), file.begin(), file.end());
     // The same game unpacked, for the parser behind the checksum.
@@ -37,7 +40,7 @@ TSeeds Seeds() {
     uncompress(payload.data(), &size, reinterpret_cast<const Bytef*>(file.data() + kHeader),
                file.size() - kHeader - 4);
     payload.resize(size);
-    payload.insert(payload.begin(), 1);
+    payload.insert(payload.begin(), game.DailyDate != 0 ? 3 : 1);
     seeds.push_back(payload);
   }
   return seeds;
@@ -57,7 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
   try {
-    CheckRoundTrip(DecodeReplay((data[0] & 1) != 0 ? PackReplayPayload(rest) : std::string(rest)));
+    // Bit 0: the rest is a payload to wrap; bit 1: wrapped as a daily challenge's version.
+    const uint16_t version = (data[0] & 2) != 0 ? 2 : 1;
+    CheckRoundTrip(DecodeReplay((data[0] & 1) != 0 ? PackReplayPayload(rest, version)
+                                                   : std::string(rest)));
   } catch (const EReplayError&) {
   }
   return 0;

@@ -2,7 +2,9 @@
 """A game of each mode recorded with --record by the reference runner; each replay verifies
 through every runner given (exit 0) with the state the original run had at the game's last frame
 (ScreenState, StateTime, Game), and every runner records the same bytes. A replay with a key
-changed, a truncated one and one tied to other gameplay data are refused.
+changed, a truncated one and one tied to other gameplay data are refused. The day's challenge,
+played by the automatic player, is the same game whatever the seed and language, verifies to its
+score everywhere, and is refused under another date.
 
 usage: replay_runners.py --data DIR --reference CMD -- RUNNER_CMD... [-- RUNNER_CMD...]
 """
@@ -35,9 +37,9 @@ def unpack(replay):
     return bytearray(zlib.decompress(replay[HEADER:-4]))
 
 
-def pack(payload):
+def pack(payload, version=1):
     packed = zlib.compress(bytes(payload), 9)
-    head = b"BRNVRPLY" + struct.pack("<HHII", 1, 0, len(payload), len(packed)) + packed
+    head = b"BRNVRPLY" + struct.pack("<HHII", version, 0, len(payload), len(packed)) + packed
     return head + struct.pack("<I", zlib.crc32(head))
 
 
@@ -107,6 +109,52 @@ def compare(original, verified, what):
     for member in ("ScreenState", "StateTime", "Game"):
         if a[member] != b[member]:
             sys.exit(f"{what}: {member} differs from the original run at the same frame")
+
+
+def board_and_column(state_line):
+    game = json.loads(state_line)["Game"]
+    return game["Board"], game["Queue"], game["QueueCount"]
+
+
+def daily_challenge(reference, others, work):
+    autoplay = os.path.join(os.path.dirname(reference[-1]), "brunival-autoplay")
+    played = run([autoplay, "--data", work, "daily", "2026-12-24", "1", "daily.txt"], work).stdout
+    score = int(played.split("score ")[-1])
+    lines = open(os.path.join(work, "daily.txt")).read().splitlines()
+    lines[1500] += " f1 m"  # neither adds points nor ends the day's game
+    sampled = "\n".join(l + ("\nstate" if i % 400 == 0 else "") for i, l in enumerate(lines))
+    states = [run(reference + ["--daily", date, "--seed", seed, "--lang", lang], work, sampled)
+              .stdout.splitlines() for date, seed, lang in
+              [("2026-12-24", "1", "cs"), ("2026-12-24", "99", "en"), ("2026-12-25", "1", "cs")]]
+    if [board_and_column(s) for s in states[0]] != [board_and_column(s) for s in states[1]]:
+        sys.exit("the day's game changed with the seed or the language")
+    if board_and_column(states[0][0]) == board_and_column(states[2][0]):
+        sys.exit("two days gave the same board")
+    script = "\n".join(lines) + "\n"
+    run(reference + ["--daily", "2026-12-24", "--seed", "5", "--record", "daily"], work, script)
+    replay = open(os.path.join(work, "daily", "game-0001.replay"), "rb").read()
+    payload = unpack(replay)
+    other_day = payload[:8] + put_varint(20261225) + payload[8 + len(put_varint(20261224)):]
+    open(os.path.join(work, "other-day.replay"), "wb").write(pack(other_day, 2))
+    for runner in [reference] + others:
+        name = f"the daily challenge through {shlex.join(runner)}"
+        out = run(runner + ["--verify", "daily/game-0001.replay"], work).stdout.splitlines()
+        if out[-1] != f"verified 3 1 {score}":
+            sys.exit(f"{name}: {out[-1]} (the automatic player scored {score})")
+        if runner is not reference:
+            run(runner + ["--daily", "2026-12-24", "--record", "again"], work, script)
+            if open(os.path.join(work, "again", "game-0001.replay"), "rb").read() != replay:
+                sys.exit(f"{name}: recorded other bytes than the reference")
+            shutil.rmtree(os.path.join(work, "again"))
+        proc = run(runner + ["--verify", "other-day.replay"], work, check=False)
+        if proc.returncode != 1 or "differs: " not in proc.stdout:
+            sys.exit(f"{name}: a replay under another date was not refused: {proc.stdout[-300:]}")
+        proc = run(runner + ["--daily", "2026-02-29"], work, "", check=False)
+        if proc.returncode != 1 or "not a date" not in proc.stderr:
+            sys.exit(f"{name}: 2026-02-29 was taken for a date")
+    shutil.rmtree(os.path.join(work, "daily"))
+    print(f"the daily challenge of 2026-12-24: {len(lines)} frames, {len(replay)} bytes, "
+          f"verified to {score}")
 
 
 def main():
@@ -195,6 +243,7 @@ def main():
             if proc.returncode != 2:
                 sys.exit(f"a missing replay gave exit {proc.returncode}")
         print("refused: a changed key, a truncated file, other gameplay data, a missing file")
+        daily_challenge(reference, others, work)
     finally:
         shutil.rmtree(work)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A game longer than one song played in a real window (the disk audio device decides when songs
 # end), kept as a replay beside the hall of fame; the same replay verifies through the runner and
-# plays in the window with --replay until Esc leaves it for the main menu.
+# plays in the window with --replay until Esc leaves it for the main menu. The day's challenge
+# starts from the command line at its briefing.
 # Usage: window_replay_test.sh GAME RUNNER DATA_DIR ARTEFACT_DIR
 # Exit 77 (skipped) when the X tools are not installed.
 set -u
@@ -115,4 +116,28 @@ quit_game
 [ "$(ls "$work/data-home/brunival/replays")" = "$(printf 'game-0001.replay\nrecords.txt')" ] ||
   [ "$(ls "$work/data-home/brunival/replays")" = "game-0001.replay" ] ||
   fail "watching kept replays: $(ls "$work/data-home/brunival/replays")"
+
+# The day's challenge from the command line: its briefing at once, as the runner draws it (the
+# electrons turn and the cursor pulses, so a few pixels differ), then quit and kept as a replay.
+start_game --daily 2026-12-24 --lang cs
+wait_for_picture "$work/shot.png" || fail "the daily challenge showed nothing"
+sleep 2.5
+shoot
+cp "$work/shot.png" "$artefacts/window_daily_briefing.png"
+(cd "$work/game" && printf 'frames 150 17\nscreenshot briefing.png\n' |
+  "$runner" --daily 2026-12-24 >/dev/null) || fail "the runner could not draw the briefing"
+difference=$(compare -metric AE -fuzz 25% "$work/shot.png" "$work/game/briefing.png" null: 2>&1 |
+  cut -d. -f1)
+echo "daily briefing: $difference pixels differ from the runner's"
+[ "$difference" -lt 4000 ] || fail "the window does not show the day's briefing ($difference pixels)"
+press Escape 2
+press Escape 1
+press Return 1.5
+quit_game
+daily=$work/data-home/brunival/replays/game-0002.replay
+[ "$(head -c 10 "$daily" 2>/dev/null | tail -c 2 | od -An -tu2 | tr -d ' ')" = 2 ] ||
+  fail "the day's game was not kept as a daily replay"
+cp "$daily" "$work/game/daily.replay"
+verdict=$(cd "$work/game" && "$runner" --verify daily.replay | tail -1)
+[[ "$verdict" == "verified 3 "* ]] || fail "the day's replay does not verify: $verdict"
 echo "PASS"

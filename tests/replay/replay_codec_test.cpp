@@ -34,6 +34,16 @@ TEST(ReplayFile, TenMinutesFitSixteenKilobytesAndComeBackWhole) {
   EXPECT_FALSE(replay.CheatKeysUsed());
 }
 
+TEST(ReplayFile, OnlyADailyGameIsWrittenInTheNewerVersion) {
+  TReplay replay = TenMinutesInAWindow();
+  replay.Frames.resize(100);
+  EXPECT_EQ(EncodeReplay(replay)[8], 1);
+  replay.DailyDate = 20261224;
+  const std::string daily = EncodeReplay(replay);
+  EXPECT_EQ(daily[8], 2);
+  EXPECT_EQ(DecodeReplay(daily), replay);
+}
+
 TEST(ReplayFile, EveryDamageIsRefusedWithAMessage) {
   TReplay replay = TenMinutesInAWindow();
   replay.Frames.resize(600);
