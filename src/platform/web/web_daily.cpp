@@ -54,7 +54,7 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_daily_record(int32_t today) {
   const std::optional<TDailyDate> date = TDailyDate::FromNumber(static_cast<uint32_t>(today));
   if (!date) return "null";
   const std::optional<int32_t> best = DailyBest(*date);
-  return Answer({{"best", best ? nlohmann::json(*best) : nlohmann::json()},
-                 {"streak", DailyStreak(*date)}});
+  return Answer(
+      {{"best", best ? nlohmann::json(*best) : nlohmann::json()}, {"streak", DailyStreak(*date)}});
 }
 }

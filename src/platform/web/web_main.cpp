@@ -157,7 +157,8 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_open_replay() {
   return Game->ReplayMessage.c_str();
 }
 
-// {verified, mode, level, score} (the score this browser reached) once an opened replay has played to its end, else null.
+// {verified, mode, level, score} once an opened replay has played to its end (the score this
+// browser reached), else null.
 EMSCRIPTEN_KEEPALIVE const char* brunival_replay_result() {
   return Game != nullptr ? Game->ReplayResult.c_str() : "null";
 }
