@@ -3,7 +3,8 @@
 // as in a browser someone uses every day.
 //
 // Usage: node tests/web/browser_test.mjs SITE_DIR [chrome|firefox ...] [--only NAME]
-// Every walk fails when the console holds an error.
+// Every walk fails when the console holds an error. The native build (build/) must be there: its
+// data set, and its automatic player for the day's game.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
