@@ -3,7 +3,8 @@
 // as in a browser someone uses every day.
 //
 // Usage: node tests/web/browser_test.mjs SITE_DIR [chrome|firefox ...] [--only NAME]
-// Every walk fails when the console holds an error.
+// Every walk fails when the console holds an error. The native build (build/) must be there: its
+// data set, and its automatic player for the day's game.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -74,8 +75,9 @@ class Session {
     return this.name === 'chrome' ? '' : '&touch=1';
   }
 
+  // The line of the daily challenge above a picture of 640x480.
   async desktop() {
-    await this.page.setViewport({ width: 640, height: 480 });
+    await this.page.setViewport({ width: 640, height: 508 });
   }
 
   async goto(query) {
@@ -139,6 +141,44 @@ class Session {
   }
 }
 
+// The quick automatic player's game of the day as runner-script frame lines, and its score.
+const DAY = '2026-12-24';
+function dailyScript() {
+  const file = path.join(os.tmpdir(), `brunival-daily-${process.pid}.txt`);
+  const printed = execFileSync(path.join(repository, 'build/brunival-autoplay'),
+                               ['--data', path.join(repository, 'build/data'), '--profile', 'quick',
+                                'daily', DAY, '1', file],
+                               { encoding: 'utf8' });
+  const lines = fs.readFileSync(file, 'utf8').split('\n').filter(Boolean);
+  fs.rmSync(file);
+  return { lines, score: Number(/^score (\d+)$/m.exec(printed)[1]) };
+}
+
+// Before the page loads: the browser's clock says noon of the day, and the page's frames are
+// played only by brunivalStepFrames.
+async function dayByHand(page) {
+  const pinClock = (now) => {
+    const RealDate = Date;
+    const shift = now - RealDate.now();
+    window.Date = class extends RealDate {
+      constructor(...args) { super(...(args.length ? args : [RealDate.now() + shift])); }
+      static now() { return RealDate.now() + shift; }
+    };
+    window.brunivalFramesByHand = true;
+  };
+  await page.evaluateOnNewDocument(`(${pinClock})(${Date.parse(DAY + 'T12:00:00Z')})`);
+}
+
+// The replay's message box says this within a few seconds.
+async function saysOnPage(page, message) {
+  try {
+    await page.waitForFunction((text) => document.getElementById('replay').textContent === text,
+                               { timeout: 5000 }, message);
+  } catch (error) {
+    assert.equal(await page.$eval('#replay', (box) => box.textContent), message);
+  }
+}
+
 const atoms = (state) => state.Game.Board.flat().filter((cell) => cell.Kind !== 0).length;
 
 // The menu down to a mode, through the briefing, to play, by any input: `step(name)` gives one
@@ -164,6 +204,7 @@ async function checkTouchLayout(session, width, height) {
       scroll: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
       canvas: box(document.getElementById('canvas')),
       controls: Array.from(document.querySelectorAll('[data-key]'), box),
+      daily: box(document.getElementById('daily')),
     };
   });
   assert.deepEqual(layout.scroll, [width, height], 'the page does not scroll');
@@ -171,13 +212,16 @@ async function checkTouchLayout(session, width, height) {
   assert.ok(canvas.left >= 0 && canvas.top >= 0 && canvas.right <= width && canvas.bottom <= height);
   assert.ok(Math.abs(canvas.width * 3 - canvas.height * 4) < 4, '4:3');
   assert.equal(layout.controls.length, 7);
+  const overlap = (a, b) => Math.min(a.right, b.right) > Math.max(a.left, b.left) &&
+                            Math.min(a.bottom, b.bottom) > Math.max(a.top, b.top);
   for (const control of layout.controls) {
     assert.ok(control.width >= 48 && control.height >= 48, 'a target of 48 CSS px at least');
     assert.ok(control.right <= width && control.bottom <= height, 'on the screen');
-    const overlap = Math.min(control.right, canvas.right) > Math.max(control.left, canvas.left) &&
-                    Math.min(control.bottom, canvas.bottom) > Math.max(control.top, canvas.top);
-    assert.ok(!overlap, 'beside the picture, not over it');
+    assert.ok(!overlap(control, canvas), 'beside the picture, not over it');
+    assert.ok(!overlap(control, layout.daily), 'the daily challenge beside the controls');
   }
+  assert.ok(!overlap(layout.daily, canvas) && layout.daily.left >= 0 && layout.daily.top >= 0,
+            'the daily challenge beside the picture');
   return canvas;
 }
 
@@ -348,6 +392,69 @@ const walks = {
       await session.page.evaluate((index) => { fakePad.buttons[index].pressed = false; }, buttons[name]);
       await sleep(150);
     });
+  },
+
+  // The day's challenge, on a browser whose clock says it is that day: the automatic player's
+  // frames played on the page give its score; the page offers the game to share and shows the
+  // day's best and one day in a row. A fresh profile refuses a date that is no date and starts
+  // as usual; the shared link's replay reaches the same score there, and the link with its score
+  // edited is refused at once.
+  async dailyChallengeSharedAndChecked(session) {
+    const { lines, score } = dailyScript();
+    await dayByHand(session.page);
+    await session.desktop();
+    await session.goto(`?daily=${DAY}&lang=en`);
+    await session.waitFor((s) => s.ScreenState === PLAY, "the day's briefing");
+    assert.equal(await session.page.$eval('#daily-link', (link) => link.getAttribute('href')),
+                 '?lang=en&daily');
+    for (let i = 0; i < lines.length; i += 1000) {
+      await session.page.evaluate((chunk) => brunivalStepFrames(chunk), lines.slice(i, i + 1000));
+    }
+    const end = await session.state();
+    assert.deepEqual([end.ScreenState, end.Game.Score], [MENU, score]);
+    await session.page.waitForFunction(() => document.getElementById('share-text').value);
+    const [share, best, streak] = await session.page.evaluate(() => [
+      document.getElementById('share-text').value,
+      document.getElementById('daily-best').textContent,
+      document.getElementById('daily-streak').textContent]);
+    assert.deepEqual([best, streak], [`Today's best: ${score}`, 'Days in a row: 1']);
+    const shared = new RegExp(`^Brunival daily challenge ${DAY}: ${score} points\\. .*: ` +
+                              `(http://\\S+/#daily=${DAY}&score=${score}&replay=[\\w-]+)$`);
+    assert.match(share, shared);
+    const link = shared.exec(share)[1];
+
+    const fresh = new Session(session.name, session.server);
+    try {
+      const page = await fresh.open();
+      await dayByHand(page);
+      await fresh.goto('?daily=2026-02-30&lang=cs');
+      const notice = await page.$eval('#notice', (box) => [box.hidden, box.textContent]);
+      assert.deepEqual(notice, [false, '„2026-02-30“ není datum (RRRR-MM-DD), výzva dne se nespustí.']);
+      await fresh.waitFor((s) => s.ScreenState === 0, 'the intro');
+
+      await page.goto(link);
+      await fresh.waitFor(() => true, 'the game to start');
+      let result = null;
+      for (let i = 0; i < 30 && !result; ++i) {
+        result = await page.evaluate(() => brunivalStepFrames(Array(100).fill('frame 250')) &&
+                                           brunivalReplayResult());
+      }
+      assert.deepEqual(result && [result.verified, result.daily, result.score, result.claimed],
+                       [true, DAY, score, { daily: DAY, score }], JSON.stringify(result));
+      await saysOnPage(page, `Daily challenge ${DAY}: ${score} points, checked by this browser.`);
+
+      await page.goto(link.replace(`score=${score}`, `score=${score + 100}`));
+      await page.waitForFunction((claimed) => brunivalReplayResult()?.claimed.score === claimed,
+                                 {}, score + 100);
+      result = await page.evaluate(() => brunivalReplayResult());
+      assert.deepEqual([result.verified, result.reason], [false, 'score'], JSON.stringify(result));
+      await saysOnPage(page, `The link claims ${score + 100} points on ${DAY}, but its game does not ` +
+                             'reach them.');
+      assert.deepEqual(fresh.errors, [], 'the fresh profile\'s console holds errors');
+    } finally {
+      await fresh.close().catch(() => {});
+      fs.rmSync(fresh.profile, { recursive: true, force: true });
+    }
   },
 
   // A data file missing from the site: a message that names it, in the page's language.

@@ -12,9 +12,16 @@ uint32_t TWebClock::Milliseconds() {
 }
 
 void TWebClock::Advance() {
-  const double now = emscripten_get_now();
+  const double now = byHand_ ? handNow_ : emscripten_get_now();
   if (last_ >= 0) elapsed_ += std::clamp(now - last_, 0.0, kLongestStepMs);
   last_ = now;
+}
+
+void TWebClock::TakeByHand() {
+  if (byHand_) return;
+  byHand_ = true;
+  if (last_ < 0) last_ = 0;
+  handNow_ = last_;
 }
 
 EM_JS(void, brunival_page_present, (const uint8_t* rgba, int32_t width, int32_t height),

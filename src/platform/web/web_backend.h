@@ -15,10 +15,16 @@ class TWebClock : public IClock {
 
   uint32_t Milliseconds() override;
   void Advance();
+  // From now on the clock reads a time moved only by MoveByHand (tests play scripted frames).
+  void TakeByHand();
+  void MoveByHand(int32_t ms) { handNow_ += ms; }
+  bool ByHand() const { return byHand_; }
 
  private:
   double elapsed_ = 0;
   double last_ = -1;
+  bool byHand_ = false;
+  double handNow_ = 0;
 };
 
 class TWebDisplay : public IDisplayBackend {

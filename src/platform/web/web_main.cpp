@@ -19,6 +19,7 @@
 #include "platform/store_written.h"
 #include "platform/web/idle_rest.h"
 #include "platform/web/web_backend.h"
+#include "platform/web/web_daily.h"
 #include "play/daily_challenge.h"
 #include "replay/replay_codec.h"
 #include "replay/replay_shelf.h"
@@ -65,6 +66,8 @@ EM_JS(int, brunival_page_storage_available, (),
 EM_JS(void, brunival_page_store_written, (int written),
       { Module.brunivalStoreWritten(!!written); });
 EM_JS(void, brunival_page_closed, (), { Module.brunivalClosed(); });
+// A test asked, before the page loaded, to play every frame itself (brunival_test_frame).
+EM_JS(int, brunival_page_frames_by_hand, (), { return globalThis.brunivalFramesByHand ? 1 : 0; });
 EM_JS(int, brunival_page_pads_connected, (),
       { return Module.brunivalPadsConnected && Module.brunivalPadsConnected() ? 1 : 0; });
 
@@ -80,14 +83,15 @@ void RestOnTimer(bool onTimer) {
   }
 }
 
+// Frames played by hand (tests) never rest: each is the one asked for.
 bool MayRest() {
-  return ScreenState != ssPlay && !Game->Watch;
+  return ScreenState != ssPlay && !Game->Watch && !Game->Clock.ByHand();
 }
 
 // Outside the main loop: the next animation frame runs the game's frame, not the pending timer.
 void WakeUp() {
   Game->Rest.Wake(emscripten_get_now());
-  if (!Game->OnTimer) return;
+  if (!Game->OnTimer || Game->Clock.ByHand()) return;
   RestOnTimer(false);
   emscripten_pause_main_loop();
   emscripten_resume_main_loop();
@@ -124,7 +128,7 @@ void Frame() {
     game.ReplayResult = "{\"verified\":" + std::string(game.Watch->Verified() ? "true" : "false") +
                         ",\"mode\":" + std::to_string(claimed.GameMode) +
                         ",\"level\":" + std::to_string(claimed.LevelNumber) +
-                        ",\"score\":" + std::to_string(claimed.Score) + "}";
+                        ",\"score\":" + std::to_string(ScoreReached()) + "}";
   }
   if (game.Watch && game.Watch->Finished()) game.Watch.reset();
   // A finished game is kept beside the store: persist it too.
@@ -195,7 +199,8 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_open_replay() {
   return Game->ReplayMessage.c_str();
 }
 
-// {verified, mode, level, score} once an opened replay has played to its end, else null.
+// {verified, mode, level, score} once an opened replay has played to its end (the score this
+// browser reached), else null.
 EMSCRIPTEN_KEEPALIVE const char* brunival_replay_result() {
   return Game != nullptr ? Game->ReplayResult.c_str() : "null";
 }
@@ -209,6 +214,18 @@ EMSCRIPTEN_KEEPALIVE const char* brunival_latest_game() {
 }
 EMSCRIPTEN_KEEPALIVE int32_t brunival_latest_game_size() {
   return static_cast<int32_t>(LatestShelvedGame().size());
+}
+
+// Tests: one frame of `lag` ms with the keys held now, through the page's own frame and timer;
+// from the first call on, the animation frame no longer ticks and the clock moves only here.
+EMSCRIPTEN_KEEPALIVE void brunival_test_frame(int32_t lag) {
+  if (Game == nullptr) return;
+  if (!Game->Clock.ByHand()) {
+    emscripten_pause_main_loop();
+    Game->Clock.TakeByHand();
+  }
+  Game->Clock.MoveByHand(lag);
+  Frame();
 }
 
 // The game's state as one line of JSON, as the headless runner's `state` prints it.
@@ -246,5 +263,6 @@ int main(int argc, char** argv) {
     ReportError(error);
   }
   emscripten_set_main_loop(Frame, 0, false);
+  if (brunival_page_frames_by_hand()) emscripten_pause_main_loop();
   return 0;
 }

@@ -18,7 +18,7 @@
     return;
   }
 
-  const programArguments = ['--lang', language];
+  const programArguments = ['--lang', language, ...Brunival.daily.programArguments];
   if (/^[0-9]+$/.test(query.get('seed') || '')) programArguments.push('--seed', query.get('seed'));
 
   const code = loading.fetchFile('brunival.wasm');

@@ -1,7 +1,8 @@
 // Replays on the page: one opens from a file dropped on the page or from a link whose fragment
-// carries it (#replay= and the file in base64url); after each game the page offers such a link.
-// window.brunivalReplayResult() gives {verified, mode, level, score} once an opened replay has
-// played to its end (null before).
+// carries it (#replay= and the file in base64url); after each game the page offers such a link
+// (a day's game: a text to share, daily.js). window.brunivalReplayResult() gives {verified, mode,
+// level, score, daily} once an opened replay has played to its end (null before); for a link that
+// names a day's score also what it claimed, and a refused claim's reason as soon as it is known.
 (function () {
   'use strict';
   const { text } = Brunival.texts;
@@ -33,44 +34,82 @@
     return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
   }
 
+  let opened = null;  // what the replay being watched claims
+  let claim = null;   // what its link claims of it
+  let verdictShown = false;
+
+  // What the replay file at `pointer` claims (daily.js), or null.
+  function claimsAt(pointer, size) {
+    return JSON.parse(Module.UTF8ToString(Module._brunival_replay_claims(pointer, size)));
+  }
+
   function say(text) {
     const box = document.getElementById('replay');
     box.textContent = text;
-    box.style.display = text ? 'block' : 'none';
+    box.hidden = !text;
   }
 
-  function openReplay(bytes) {
+  function openReplay(bytes, linkClaim = null) {
     const pointer = Module._brunival_replay_buffer(bytes.length);
     Module.HEAPU8.set(bytes, pointer);
+    const claims = claimsAt(pointer, bytes.length);
     const problem = Module.UTF8ToString(Module._brunival_open_replay());
+    opened = problem ? null : claims;
+    claim = problem ? null : linkClaim;
+    verdictShown = false;
     if (problem) {
       console.warn('Brunival: ' + problem);
       say(text('replayRefused', { reason: problem }));
     } else {
       say('');
+      showVerdict();
     }
     document.getElementById('canvas').focus();
   }
 
+  function result() {
+    if (!ready()) return null;
+    const reached = JSON.parse(Module.UTF8ToString(Module._brunival_replay_result()));
+    if (reached) reached.daily = opened ? opened.daily : null;
+    if (!claim) return reached;
+    const verdict = Brunival.daily.judge(claim, opened, reached);
+    if (!verdict) return null;
+    return Object.assign({ mode: null, level: null, score: null, daily: opened && opened.daily },
+                         reached, { verified: verdict.verified, reason: verdict.reason, claimed: claim,
+                                    message: verdict.message });
+  }
+
+  // A link's claim judged: said as soon as it is known, instead of the score it claims.
+  function showVerdict() {
+    if (!claim || verdictShown) return;
+    const verdict = result();
+    if (!verdict) return;
+    verdictShown = true;
+    say(verdict.message);
+  }
+
   function openLink() {
-    const match = /^#replay=([A-Za-z0-9_-]+)$/.exec(window.location.hash);
-    if (!match) return;
+    const fields = new URLSearchParams(window.location.hash.slice(1));
+    const replay = fields.get('replay');
+    if (replay === null) return;
     let bytes;
     try {
-      bytes = fromBase64Url(match[1]);
+      if (!/^[A-Za-z0-9_-]+$/.test(replay)) throw new Error('not base64url');
+      bytes = fromBase64Url(replay);
     } catch (error) {
       say(text('replayDamaged', {}));
       return;
     }
-    whenReady(() => openReplay(bytes));
+    whenReady(() => openReplay(bytes, Brunival.daily.linkClaim(fields)));
   }
 
-  // The link to the latest game, to copy.
-  function offerLink() {
+  // The latest game: a day's game to share, any other as a link to copy.
+  function offerLatestGame() {
     const size = Module._brunival_latest_game_size();
     const pointer = Module._brunival_latest_game();
-    const bytes = Module.HEAPU8.slice(pointer, pointer + size);
-    const link = window.location.origin + window.location.pathname + '#replay=' + toBase64Url(bytes);
+    const replay = toBase64Url(Module.HEAPU8.slice(pointer, pointer + size));
+    if (Brunival.daily.gameFinished(claimsAt(pointer, size), replay)) return;
+    const link = window.location.origin + window.location.pathname + '#replay=' + replay;
     const box = document.getElementById('replay');
     box.textContent = '';
     const field = document.createElement('input');
@@ -89,11 +128,10 @@
       document.getElementById('canvas').focus();
     });
     box.append(field, copy);
-    box.style.display = 'block';
+    box.hidden = false;
   }
 
-  window.brunivalReplayResult = () =>
-    ready() ? JSON.parse(Module.UTF8ToString(Module._brunival_replay_result())) : null;
+  window.brunivalReplayResult = result;
 
   window.addEventListener('dragover', (event) => event.preventDefault());
   window.addEventListener('drop', (event) => {
@@ -104,11 +142,15 @@
   window.addEventListener('hashchange', openLink);
   window.addEventListener('DOMContentLoaded', () => {
     openLink();
-    let gamesSeen = 0;
+    let gamesSeen = -1;
     setInterval(() => {
-      if (!ready() || Module._brunival_games_finished() === gamesSeen) return;
-      gamesSeen = Module._brunival_games_finished();
-      offerLink();
+      if (!ready()) return;
+      showVerdict();
+      const finished = Module._brunival_games_finished();
+      if (finished === gamesSeen) return;
+      if (finished > 0) offerLatestGame();
+      else Brunival.daily.showRecord();
+      gamesSeen = finished;
     }, 1000);
   });
 })();
