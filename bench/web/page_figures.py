@@ -5,8 +5,10 @@ one that only runs requestAnimationFrame), and one whole play
 frame in WebAssembly (Node.js runner) against the native runner, measured in the same sitting.
 
 Usage (from the repository, after ./scripts/web.sh --build-only):
-    bench/web/page_figures.py [SITE ...]
-With several sites (an older build beside the current one) the idle figures cover each."""
+    bench/web/page_figures.py [--idle-only] [--rounds N] [SITE ...]
+With several sites (an older build beside the current one) the idle figures cover each; with
+--rounds the idle pages are measured N times in turn."""
+import argparse
 import functools
 import glob
 import gzip
@@ -68,15 +70,24 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 
 # A page that does nothing but ask for every animation frame: the floor of any animated page.
-FLOOR_PAGE = ('data:text/html,<!doctype html><body style="background:black">'
+FLOOR_PAGE = ('<!doctype html><body style="background:black">'
               '<script>function tick() { requestAnimationFrame(tick); } tick();</script>')
+# The same reading game pads every frame, as a page that takes them must: the browser then polls
+# for pads all the time. Served from localhost like the game, since pads need a secure context.
+FLOOR_WITH_PADS_PAGE = FLOOR_PAGE.replace('{ requestAnimationFrame(tick); }',
+                                          '{ navigator.getGamepads(); requestAnimationFrame(tick); }')
+
+
+def serve(directory):
+    handler = functools.partial(QuietHandler, directory=directory)
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, 'http://127.0.0.1:%d/' % server.server_address[1]
 
 
 def page_figures(sites):
-    handler = functools.partial(QuietHandler, directory=sites[0])
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = 'http://127.0.0.1:%d/?seed=1' % server.server_address[1]
+    server, url = serve(sites[0])
+    url += '?seed=1'
     firsts, cached = [], []
     for _ in range(5):
         with tempfile.TemporaryDirectory() as profile:
@@ -118,31 +129,39 @@ def start_browser(profile, width=1280, height=960):
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
 
 
-def idle_cpu(sites):
+def idle_cpu(sites, rounds=1):
     """Every browser process's CPU over 6 s, 1400x1000 window: a blank page, the floor, and each
-    site idling in its menu, in one sitting."""
-    pages = [('blank page', 'about:blank', 1), ('requestAnimationFrame only', FLOOR_PAGE, 1)]
-    servers = []
+    site idling in its menu, in one sitting. With several rounds the pages take turns, so that
+    a busy moment of the shared machine does not fall on one page alone; the median is given."""
+    floors = tempfile.TemporaryDirectory()
+    for name, page in (('floor.html', FLOOR_PAGE), ('floor-pads.html', FLOOR_WITH_PADS_PAGE)):
+        with open(os.path.join(floors.name, name), 'w') as out:
+            out.write(page)
+    servers = [serve(floors.name)]
+    pages = [('blank page', 'about:blank', 1),
+             ('requestAnimationFrame only', servers[0][1] + 'floor.html', 1),
+             ('requestAnimationFrame and game pads', servers[0][1] + 'floor-pads.html', 1)]
     for site in sites:
-        handler = functools.partial(QuietHandler, directory=site)
-        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        servers.append(server)
-        pages.append(('menu of ' + site, 'http://127.0.0.1:%d/?seed=1' % server.server_address[1],
-                      9))  # the intro ends at 7.7 s
-    for label, url, settle in pages:
-        with tempfile.TemporaryDirectory() as profile:
-            driver = start_browser(profile, 1400, 1000)
-            driver.get(url)
-            time.sleep(settle)
-            pids = browser_pids(driver)
-            before = cpu_seconds(pids)
-            time.sleep(6)
-            print('idle, all browser processes, %s: %.1f %% of a core' % (
-                label, (cpu_seconds(pids) - before) / 6 * 100))
-            driver.quit()
-    for server in servers:
+        servers.append(serve(site))
+        pages.append(('menu of ' + site, servers[-1][1] + '?seed=1', 9))  # the intro ends at 7.7 s
+    figures = {label: [] for label, _, _ in pages}
+    for _ in range(rounds):
+        for label, url, settle in pages:
+            with tempfile.TemporaryDirectory() as profile:
+                driver = start_browser(profile, 1400, 1000)
+                driver.get(url)
+                time.sleep(settle)
+                pids = browser_pids(driver)
+                before = cpu_seconds(pids)
+                time.sleep(6)
+                figures[label].append((cpu_seconds(pids) - before) / 6 * 100)
+                driver.quit()
+    for label, values in figures.items():
+        print('idle, all browser processes, %s: %.1f %% of a core (%s)' % (
+            label, statistics.median(values), ', '.join('%.1f' % v for v in values)))
+    for server, _ in servers:
         server.shutdown()
+    floors.cleanup()
 
 
 def runner_seconds(command, frames, directory):
@@ -173,8 +192,13 @@ def play_frame():
 
 
 if __name__ == '__main__':
-    SITES = sys.argv[1:] or [SITE]
-    site_size()
-    play_frame()
-    page_figures(SITES)
-    idle_cpu(SITES)
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--idle-only', action='store_true')
+    parser.add_argument('--rounds', type=int, default=1)
+    parser.add_argument('sites', nargs='*', default=[SITE])
+    options = parser.parse_args()
+    if not options.idle_only:
+        site_size()
+        play_frame()
+        page_figures(options.sites)
+    idle_cpu(options.sites, options.rounds)

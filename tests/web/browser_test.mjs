@@ -243,6 +243,23 @@ async function checkSoundFollowsTheTab(session) {
   assert.equal(await state(), 'running');
 }
 
+// A still menu rests, yet a key is read at the very next animation frame.
+async function checkKeyWakesTheMenu(session) {
+  await sleep(1500);
+  const [before, after] = await session.page.evaluate(async () => {
+    const selected = () => JSON.parse(brunivalState()).HlMenu.Selected;
+    const key = (type) => window.dispatchEvent(new KeyboardEvent(type, { code: 'ArrowDown' }));
+    const before = selected();
+    key('keydown');
+    await new Promise((resolve) => requestAnimationFrame(resolve));
+    const after = selected();
+    key('keyup');
+    return [before, after];
+  });
+  assert.equal(after, before + 1, 'the menu moved at the first animation frame after the key');
+  await session.press('ArrowUp');
+}
+
 const walks = {
   // Landscape phone: by touch alone to "trenink a", atoms put down (Space tapped while an arrow
   // is held), Esc's quit prompt answered.
@@ -313,6 +330,7 @@ const walks = {
     await session.waitFor((s) => s.ScreenState !== MENU, 'the intro');
     await session.press('Escape');
     await session.waitFor((s) => s.ScreenState === MENU, 'the menu');
+    await checkKeyWakesTheMenu(session);
     await session.press('Enter');
     await session.waitFor((s) => s.ScreenState === MODES, 'the mode choice');
     await sleep(500);

@@ -38,6 +38,7 @@ void TWebDisplay::Present(const TDirectDrawSurface& surface) {
   const uint32_t* pixels = surface.Pixels();
   if (shown_.size() == count && std::memcmp(shown_.data(), pixels, count * 4) == 0) return;
   shown_.assign(pixels, pixels + count);
+  ++picturesShown_;
   rgba_.resize(count * 4);
   uint8_t* out = rgba_.data();
   for (size_t i = 0; i < count; ++i, out += 4) {

@@ -35,8 +35,11 @@ class TWebDisplay : public IDisplayBackend {
   // Hands the picture to the page as RGBA bytes; the page scales it onto the canvas. A picture
   // equal to the last one is not handed on: the canvas still shows it.
   void Present(const TDirectDrawSurface& surface) override;
+  // How many pictures have been handed on: a change says the picture moved.
+  uint32_t PicturesShown() const { return picturesShown_; }
 
  private:
+  uint32_t picturesShown_ = 0;
   std::vector<uint32_t> shown_;
   std::vector<uint8_t> rgba_;
 };

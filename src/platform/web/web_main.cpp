@@ -17,6 +17,7 @@
 #include "media/music_library.h"
 #include "platform/headless/state_json.h"
 #include "platform/store_written.h"
+#include "platform/web/idle_rest.h"
 #include "platform/web/web_backend.h"
 #include "platform/web/web_daily.h"
 #include "play/daily_challenge.h"
@@ -25,6 +26,7 @@
 #include "replay/replay_watch.h"
 #include "shell/daily_start.h"
 #include "shell/main_form.h"
+#include "shell/screen_state.h"
 #include "store/daily_record.h"
 #include "store/random.h"
 #include "store/registry.h"
@@ -48,6 +50,8 @@ struct TWebGame {
   std::string ReplayMessage;
   std::string ReplayResult = "null";
   int PersistedGames = 0;
+  TIdleRest Rest;
+  bool OnTimer = false;  // resting without animation frames
 };
 
 TWebGame* Game = nullptr;
@@ -64,6 +68,34 @@ EM_JS(void, brunival_page_store_written, (int written),
 EM_JS(void, brunival_page_closed, (), { Module.brunivalClosed(); });
 // A test asked, before the page loaded, to play every frame itself (brunival_test_frame).
 EM_JS(int, brunival_page_frames_by_hand, (), { return globalThis.brunivalFramesByHand ? 1 : 0; });
+EM_JS(int, brunival_page_pads_connected, (),
+      { return Module.brunivalPadsConnected && Module.brunivalPadsConnected() ? 1 : 0; });
+
+// With no game pad to read every animation frame, a resting page asks for no animation frames at
+// all (the browser's own cost of them is most of an idle page's): a timer runs the game's frames.
+void RestOnTimer(bool onTimer) {
+  if (Game->OnTimer == onTimer) return;
+  Game->OnTimer = onTimer;
+  if (onTimer) {
+    emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, TIdleRest::kRestingPeriodMs);
+  } else {
+    emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+  }
+}
+
+// Frames played by hand (tests) never rest: each is the one asked for.
+bool MayRest() {
+  return ScreenState != ssPlay && !Game->Watch && !Game->Clock.ByHand();
+}
+
+// Outside the main loop: the next animation frame runs the game's frame, not the pending timer.
+void WakeUp() {
+  Game->Rest.Wake(emscripten_get_now());
+  if (!Game->OnTimer || Game->Clock.ByHand()) return;
+  RestOnTimer(false);
+  emscripten_pause_main_loop();
+  emscripten_resume_main_loop();
+}
 
 // The store reaches the browser's storage as part of every write, not some frames later: a tab
 // closed right after a record must not lose it.
@@ -73,12 +105,18 @@ void CarryStoreToPage(const std::string&, bool written) {
 
 void Frame() {
   TWebGame& game = *Game;
+  const double frameStart = emscripten_get_now();
+  const bool resting = game.Rest.Resting(frameStart, MayRest());
+  if (!game.Rest.FrameDue(frameStart, resting && !game.OnTimer)) return;
   game.Clock.Advance();
+  const uint32_t picturesShown = game.Display.PicturesShown();
   try {
     game.Form.DXTimer.Tick();
   } catch (const std::exception& error) {
     ReportError(error);
   }
+  if (game.Display.PicturesShown() != picturesShown) game.Rest.Wake(frameStart);
+  RestOnTimer(game.Rest.Resting(frameStart, MayRest()) && !brunival_page_pads_connected());
   if (!game.AudioRunning) {
     // Until the first key lets the page play sound, the music's time still passes.
     const uint32_t now = game.Clock.Milliseconds();
@@ -113,11 +151,14 @@ bool ParseSeed(const char* text, uint32_t& seed) {
 
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void brunival_key(int32_t virtualKey, int32_t down) {
-  if (Game != nullptr) Game->Keyboard.SetKey(virtualKey, down != 0);
+  if (Game == nullptr) return;
+  Game->Keyboard.SetKey(virtualKey, down != 0);
+  WakeUp();
 }
 
 EMSCRIPTEN_KEEPALIVE void brunival_foreground(int32_t foreground) {
   if (Game == nullptr) return;
+  WakeUp();
   Game->Keyboard.SetForeground(foreground != 0);
   Game->Form.DXTimer.SetApplicationActive(foreground != 0);
 }
@@ -146,6 +187,7 @@ EMSCRIPTEN_KEEPALIVE char* brunival_replay_buffer(int32_t size) {
 EMSCRIPTEN_KEEPALIVE const char* brunival_open_replay() {
   if (Game == nullptr) return "the game has not started";
   Game->ReplayMessage.clear();
+  WakeUp();
   try {
     Game->Watch.reset();
     Game->ReplayResult = "null";

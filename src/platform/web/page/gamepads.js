@@ -9,12 +9,15 @@ Brunival.gamepads = (function () {
                    [12, keys.up], [13, keys.down], [14, keys.left], [15, keys.right]];
   const deadZone = 0.5;
   const all = Object.values(keys);
+  let connected = false;
 
   function poll() {
     if (!navigator.getGamepads) return;
     const down = new Set();
+    connected = false;
     for (const pad of navigator.getGamepads()) {
       if (!pad || !pad.connected) continue;
+      connected = true;
       for (const [index, key] of buttons) {
         if (pad.buttons[index] && pad.buttons[index].pressed) down.add(key);
       }
@@ -27,5 +30,9 @@ Brunival.gamepads = (function () {
     for (const key of all) input.hold('pad', key, down.has(key));
   }
 
-  return { poll };
+  // A resting game reads pads only a few times a second while none is connected; the press that
+  // shows the browser a new pad is read at once.
+  window.addEventListener('gamepadconnected', poll);
+
+  return { poll, connected: () => connected };
 })();

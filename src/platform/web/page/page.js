@@ -42,6 +42,7 @@
     brunivalStorageAvailable: false,
     brunivalPresent: picture.present,
     brunivalStoreWritten: storage.written,
+    brunivalPadsConnected: gamepads.connected,
     brunivalClosed: () => {
       sound.stop();
       notices.show(text('closed', {}));
