@@ -11,6 +11,15 @@ end_session() {
 }
 trap end_session EXIT
 
+# Ends the test as failed: the last screen shot kept as $artefacts/$failure_shot, the game's log
+# shown. A test with other evidence defines its own.
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artefacts/${failure_shot:-window_failure.png}"
+  [ -f "$work/game.log" ] && cat "$work/game.log"
+  exit 1
+}
+
 # Skips the test (exit 77) when a tool it needs is not installed.
 require_tools() {
   local tool

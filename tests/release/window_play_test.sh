@@ -8,18 +8,12 @@ set -u
 game=$1
 data=$2
 artefacts=$3
+failure_shot=window_play_failure.png
 . "$(dirname "$0")/../x_session.sh"
 require_tools Xvfb openbox xdotool xdpyinfo xprop import convert compare python3
 [ -f "$data/grafika.dat" ] || { echo "FAIL: no data set in $data"; exit 1; }
 
 mkdir -p "$artefacts"
-
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artefacts/window_play_failure.png"
-  [ -f "$work/game.log" ] && cat "$work/game.log"
-  exit 1
-}
 
 # 1024x768: twice the picture does not fit, so whole-number scaling shows it 1:1 with bars on
 # every side.

@@ -10,16 +10,10 @@ game=$1
 runner=$2
 data=$3
 artefacts=$4
+failure_shot=window_replay_failure.png
 . "$(dirname "$0")/../x_session.sh"
 require_tools Xvfb openbox xdotool xdpyinfo import convert compare python3
 mkdir -p "$artefacts"
-
-fail() {
-  echo "FAIL: $*"
-  [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artefacts/window_replay_failure.png"
-  [ -f "$work/game.log" ] && cat "$work/game.log"
-  exit 1
-}
 
 start_x_session 640x480 137 || fail "no X display could be started"
 cp -r "$data" "$work/game"
